@@ -1,0 +1,10 @@
+# Every target of the project compiles with the same warning set.
+add_library(velkarin_warnings INTERFACE)
+if(MSVC)
+  target_compile_options(velkarin_warnings INTERFACE /W4)
+else()
+  target_compile_options(velkarin_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow)
+  if(VELKARIN_WERROR)
+    target_compile_options(velkarin_warnings INTERFACE -Werror)
+  endif()
+endif()

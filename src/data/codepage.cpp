@@ -1,0 +1,206 @@
+#include "codepage.h"
+
+#include "codepage_backend.h"
+
+namespace velkarin::data {
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+bool IsSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDFFF; }
+bool IsPrivateUse(char16_t u) { return u >= 0xE000 && u <= 0xF8FF; }
+
+// Length in units of the character starting at units[i]: 2 for a surrogate
+// pair, else 1 (a lone surrogate is a character of its own).
+size_t CharLength(std::u16string_view units, size_t i) {
+  return IsHighSurrogate(units[i]) && i + 1 < units.size() && IsLowSurrogate(units[i + 1]) ? 2 : 1;
+}
+
+// A character the platform should never be asked about: it has no GBK form by
+// our rule, whatever the platform's table says.
+bool IsUnmappable(std::u16string_view ch) {
+  return (ch.size() == 1 && (IsSurrogate(ch[0]) || IsPrivateUse(ch[0])));
+}
+
+bool HasUnmappable(std::u16string_view units) {
+  for (size_t i = 0; i < units.size(); i += CharLength(units, i)) {
+    if (IsUnmappable(units.substr(i, CharLength(units, i)))) return true;
+  }
+  return false;
+}
+
+// Length in bytes of the GBK character starting at gbk[i]: 2 for a lead byte
+// 81..FE followed by a trail byte 40..FE other than 7F, else 1.
+size_t GbkCharLength(std::string_view gbk, size_t i) {
+  auto lead = static_cast<unsigned char>(gbk[i]);
+  if (lead < 0x81 || lead == 0xFF || i + 1 >= gbk.size()) return 1;
+  auto trail = static_cast<unsigned char>(gbk[i + 1]);
+  return trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 1;
+}
+
+void AppendUtf8(char32_t cp, std::string& out) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+void AppendUtf16(char32_t cp, std::u16string& out) {
+  if (cp < 0x10000) {
+    out.push_back(static_cast<char16_t>(cp));
+  } else {
+    cp -= 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 | (cp >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 | (cp & 0x3FF)));
+  }
+}
+
+// Decodes UTF-8; a malformed or overlong sequence, a surrogate or a value past
+// U+10FFFF becomes U+FFFD (one per bad byte), and `clean` turns false.
+std::u16string DecodeUtf8(std::string_view utf8, bool& clean) {
+  std::u16string units;
+  units.reserve(utf8.size());
+  clean = true;
+  size_t i = 0;
+  while (i < utf8.size()) {
+    auto b = static_cast<unsigned char>(utf8[i]);
+    size_t len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+    char32_t cp = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
+    bool ok = len > 0 && i + len <= utf8.size();
+    for (size_t k = 1; ok && k < len; ++k) {
+      auto c = static_cast<unsigned char>(utf8[i + k]);
+      ok = (c & 0xC0) == 0x80;
+      cp = (cp << 6) | (c & 0x3F);
+    }
+    static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
+    ok = ok && cp >= kMinimum[len] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+    if (!ok) {
+      units.push_back(kReplacement);
+      clean = false;
+      ++i;
+      continue;
+    }
+    AppendUtf16(cp, units);
+    i += len;
+  }
+  return units;
+}
+
+std::string EncodeUtf8(std::u16string_view units) {
+  std::string out;
+  out.reserve(units.size() * 3);
+  for (size_t i = 0; i < units.size();) {
+    size_t len = CharLength(units, i);
+    char32_t cp = units[i];
+    if (len == 2) cp = 0x10000 + ((cp - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+    if (len == 1 && IsSurrogate(units[i])) cp = kReplacement;
+    AppendUtf8(cp, out);
+    i += len;
+  }
+  return out;
+}
+
+// UTF-16 to GBK; `clean` turns false when some character became "?".
+std::string ConvertToGbk(std::u16string_view units, bool& clean) {
+  std::string out;
+  clean = true;
+  if (!HasUnmappable(units) && backend::Utf16ToGbk(units, out)) return out;
+  out.clear();
+  std::string piece;
+  for (size_t i = 0; i < units.size();) {
+    std::u16string_view ch = units.substr(i, CharLength(units, i));
+    if (!IsUnmappable(ch) && backend::Utf16ToGbk(ch, piece)) {
+      out += piece;
+    } else {
+      out.push_back('?');
+      clean = false;
+    }
+    i += ch.size();
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string Utf16ToGbk(std::u16string_view units) {
+  bool clean = true;
+  return ConvertToGbk(units, clean);
+}
+
+std::u16string GbkToUtf16(std::string_view gbk) {
+  std::u16string out;
+  if (backend::GbkToUtf16(gbk, out)) return out;
+  out.clear();
+  std::u16string piece;
+  for (size_t i = 0; i < gbk.size();) {
+    size_t len = GbkCharLength(gbk, i);
+    if (backend::GbkToUtf16(gbk.substr(i, len), piece)) {
+      out += piece;
+    } else {
+      out.push_back(kReplacement);
+    }
+    i += len;
+  }
+  return out;
+}
+
+std::string ToWideBytes(std::string_view gbk) {
+  std::u16string units = GbkToUtf16(gbk);
+  std::string bytes;
+  bytes.reserve(units.size() * 2);
+  for (char16_t u : units) {
+    bytes.push_back(static_cast<char>(u & 0xFF));
+    bytes.push_back(static_cast<char>(u >> 8));
+  }
+  return bytes;
+}
+
+std::string WideBytesToText(std::string_view utf16le) {
+  std::u16string units;
+  units.reserve(utf16le.size() / 2 + 1);
+  for (size_t i = 0; i < utf16le.size(); i += 2) {
+    auto lo = static_cast<unsigned char>(utf16le[i]);
+    auto hi = i + 1 < utf16le.size() ? static_cast<unsigned char>(utf16le[i + 1]) : 0;
+    auto unit = static_cast<char16_t>(lo | (hi << 8));
+    if (unit == 0) break;
+    units.push_back(unit);
+  }
+  return Utf16ToGbk(units);
+}
+
+std::string Utf8ToGbk(std::string_view utf8) {
+  bool clean = true;
+  std::u16string units = DecodeUtf8(utf8, clean);
+  return ConvertToGbk(units, clean);
+}
+
+std::optional<std::string> Utf8ToGbkStrict(std::string_view utf8) {
+  bool decoded = true;
+  std::u16string units = DecodeUtf8(utf8, decoded);
+  bool converted = true;
+  std::string gbk = ConvertToGbk(units, converted);
+  if (!decoded || !converted) return std::nullopt;
+  return gbk;
+}
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+  bool clean = true;
+  return DecodeUtf8(utf8, clean);
+}
+
+std::string GbkToUtf8(std::string_view gbk) { return EncodeUtf8(GbkToUtf16(gbk)); }
+
+}  // namespace velkarin::data

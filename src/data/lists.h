@@ -1,0 +1,62 @@
+// The list structure of the element data file: a 12-byte file header, then
+// lists of fixed-size records one after another, each behind an 8-byte
+// header (int32 record size, int32 record count). Lists are numbered from 1.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "element_data.h"
+
+namespace velkarin::data {
+
+inline constexpr std::int64_t kFirstListPos = 12;
+inline constexpr std::int64_t kListHeaderBytes = 8;
+
+struct ListHeader {
+  std::int32_t recordSize = 0;
+  std::int32_t recordCount = 0;
+};
+
+ListHeader ReadListHeader(const ElementData& data, std::int64_t headerPos);
+
+// Position of the header of list `listNumber` (list 1 for any number <= 1),
+// walking the headers from list 1.
+std::int64_t ListHeaderPos(const ElementData& data, std::int32_t listNumber);
+
+// Name (64-byte field at offset 4) of the first record with this ID (int32 at
+// offset 0) in list `listNumber`; the empty text when the list has none.
+std::string ListRecordName(const ElementData& data, std::int32_t listNumber, std::int32_t id);
+
+// Header position of the list found by the name of its first record: the
+// first occurrence of `pattern` is taken as that record's name field, which
+// lies `nameOffset` bytes into the record.
+std::optional<std::int64_t> LocateListByPattern(const ElementData& data, std::string_view pattern,
+                                                std::int64_t nameOffset);
+// The same with the UTF-16LE form of a GBK name as the pattern.
+std::optional<std::int64_t> LocateListByName(const ElementData& data, std::string_view gbkName,
+                                             std::int64_t nameOffset);
+
+// The first of `count` records of `size` bytes, from `first` on, for which
+// `matches(position)` holds, exactly as a loop over every record would find
+// it. The loop stops as soon as the records it would still visit all look the
+// same to `matches`: past the end of the data they read as zeros, and before
+// its start (a negative size walks backwards) every read sees offset 0.
+// `extent` bounds how far beyond a record's start `matches` reads.
+template <typename Matches>
+std::optional<std::int64_t> FindFirstRecord(const ElementData& data, std::int64_t first,
+                                            std::int64_t size, std::int64_t count,
+                                            std::int64_t extent, Matches&& matches) {
+  for (std::int64_t k = 0; k < count; ++k) {
+    std::int64_t pos = OffsetAdd(first, OffsetMul(k, size));
+    if (matches(pos)) return pos;
+    bool restSeeTheSame = size == 0 || (size > 0 && pos >= data.Size()) ||
+                          (size < 0 && OffsetAdd(pos, extent) <= 0);
+    if (restSeeTheSame) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+}  // namespace velkarin::data
