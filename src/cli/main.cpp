@@ -2,7 +2,9 @@
 // describe addons, replay the window's events, and write sample files.
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <utility>
 
+#include "addon/skill_names.h"
 #include "commands.h"
 #include "viewer.h"
 
@@ -11,7 +13,11 @@ using namespace velkarin::cli;
 int main(int argc, char** argv) {
   CLI::App app{"velkarin-cli: the equipment of a game's element data file, from the command line"};
   app.require_subcommand(1);
+  app.fallthrough();  // the global options may follow the command too
   app.set_version_flag("--version", std::string("velkarin-cli ") + VELKARIN_VERSION);
+  std::string skillNames;
+  app.add_option("--skill-names", skillNames,
+                 "UTF-8 file of the 1557 skill names, one a line in ID order, replacing the built-in ones");
 
   ListOptions list;
   std::string listFormat = "tsv";
@@ -57,6 +63,13 @@ int main(int argc, char** argv) {
   sampleCmd->add_option("--seed", sample.seed, "seed of the generator");
   sampleCmd->add_option("--size-mb", sample.sizeMb, "pad the file to this many MiB")->check(CLI::Range(0, 4096));
 
+  auto isCommand = [&](const char* word) {
+    return !std::as_const(app).get_subcommands([&](const CLI::App* sub) { return sub->get_name() == word; }).empty();
+  };
+  if (argc > 1 && argv[1][0] != '-' && !isCommand(argv[1])) {
+    std::cerr << "velkarin-cli: unknown command '" << argv[1] << "' (see velkarin-cli --help)\n";
+    return kUsage;
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -68,6 +81,13 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     std::cerr << "velkarin-cli: " << e.what() << " (see velkarin-cli --help)\n";
     return kUsage;
+  }
+
+  if (!skillNames.empty()) {
+    if (auto refusal = velkarin::addon::LoadSkillNames(skillNames)) {
+      std::cerr << "velkarin-cli: " << *refusal << '\n';
+      return kUsage;
+    }
   }
 
   if (*listCmd) {

@@ -1,0 +1,79 @@
+#include "data/codepage.h"
+
+#include <gtest/gtest.h>
+
+#include "fixtures.h"
+
+namespace velkarin::data {
+namespace {
+
+using testing::G;
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out.push_back(static_cast<char>(v));
+  return out;
+}
+
+TEST(CodepageTest, MarkerNameHasItsUtf16Bytes) {
+  EXPECT_EQ(ToWideBytes(G("菜鸟布衣(男)")),
+            Bytes({0xdc, 0x83, 0x1f, 0x9e, 0x03, 0x5e, 0x63, 0x88, 0x28, 0x00, 0x37, 0x75, 0x29, 0x00}));
+  EXPECT_EQ(ToWideBytes(""), "");
+}
+
+struct WideCase {
+  const char* what;
+  std::string utf16le;
+  std::string gbk;
+};
+
+class WideBytesToTextTest : public ::testing::TestWithParam<WideCase> {};
+
+TEST_P(WideBytesToTextTest, Converts) { EXPECT_EQ(WideBytesToText(GetParam().utf16le), GetParam().gbk); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WideBytesToTextTest,
+    ::testing::Values(
+        WideCase{"no bytes", "", ""},
+        WideCase{"no terminator", Bytes({0x41, 0, 0x42, 0}), "AB"},
+        WideCase{"stops at the first zero unit", Bytes({0x41, 0, 0x42, 0, 0, 0, 0x43, 0}), "AB"},
+        WideCase{"odd trailing byte completes its unit", Bytes({0x41, 0, 0x42}), "AB"},
+        WideCase{"a zero first unit", Bytes({0, 0, 0x41, 0}), ""},
+        WideCase{"Chinese", Bytes({0x03, 0x5e, 0x63, 0x88}), "\xb2\xbc\xd2\xc2"},
+        WideCase{"the euro sign is the byte 80", Bytes({0xac, 0x20}), "\x80"},
+        WideCase{"private use becomes ?", Bytes({0x41, 0, 0x00, 0xe0, 0x42, 0}), "A?B"},
+        WideCase{"end of private use becomes ?", Bytes({0xff, 0xf8}), "?"},
+        WideCase{"a lone high surrogate is one ?", Bytes({0x00, 0xd8, 0x41, 0}), "?A"},
+        WideCase{"a lone low surrogate is one ?", Bytes({0x00, 0xdc}), "?"},
+        WideCase{"a surrogate pair is one ?", Bytes({0x3d, 0xd8, 0x00, 0xde, 0x41, 0}), "?A"},
+        WideCase{"a character GBK lacks", Bytes({0x01, 0x0e, 0x41, 0}), "?A"}),
+    [](const auto& p) {
+      std::string name;
+      for (char c : std::string(p.param.what)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+      return name;
+    });
+
+TEST(CodepageTest, Utf8RoundTrip) {
+  const std::string utf8 = "生命值 +50 【洗后主属性增加范围：】 ５";
+  EXPECT_EQ(GbkToUtf8(Utf8ToGbk(utf8)), utf8);
+  EXPECT_EQ(Utf8ToGbk("菜鸟"), "\xb2\xcb\xc4\xf1");
+}
+
+TEST(CodepageTest, StrictConversionRefusesWhatGbkCannotHold) {
+  EXPECT_EQ(Utf8ToGbkStrict("技能"), Utf8ToGbk("技能"));
+  EXPECT_FALSE(Utf8ToGbkStrict("技能\xF0\x9F\x98\x80").has_value());  // an emoji
+  EXPECT_FALSE(Utf8ToGbkStrict("\xff").has_value());                  // not UTF-8
+  EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x98\x80" "b"), "a?b");
+}
+
+TEST(CodepageTest, BadGbkBytesBecomeReplacementCharacters) {
+  EXPECT_EQ(GbkToUtf8("A\xff" "B"), "A\xEF\xBF\xBD" "B");
+  EXPECT_EQ(GbkToUtf8("\xb2"), "\xEF\xBF\xBD");  // a lead byte cut by the end
+}
+
+TEST(CodepageTest, GbkMacroIsTheConvertedLiteral) {
+  EXPECT_EQ(GBK("精炼等级："), Utf8ToGbk("精炼等级："));
+}
+
+}  // namespace
+}  // namespace velkarin::data
