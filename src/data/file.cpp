@@ -12,12 +12,14 @@ std::optional<ElementData> ReadWholeFile(const std::string& path) {
   if (path.empty()) return std::nullopt;
   std::error_code ec;
   const std::filesystem::path fsPath = std::filesystem::path(path);
-  if (std::filesystem::is_directory(fsPath, ec)) return std::nullopt;
+  // Only regular files: a directory has no bytes, and a device or a pipe may
+  // never end (/dev/zero would fill the memory).
+  if (!std::filesystem::is_regular_file(fsPath, ec)) return std::nullopt;
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
   if (!file) return std::nullopt;
 
-  // Read in doubling chunks so that a file whose size changes underfoot (or a
-  // pipe) is still read whole; a regular file is read into a buffer of its size.
+  // Read into a buffer of the file's size, growing it should the file grow
+  // underfoot, so that what is read is the whole file at the time of reading.
   auto expected = std::filesystem::file_size(fsPath, ec);
   std::size_t capacity = ec ? std::size_t{1} << 16 : static_cast<std::size_t>(expected) + 1;
   auto buffer = std::make_unique_for_overwrite<char[]>(capacity);

@@ -30,7 +30,11 @@ std::string Slurp(const std::string& path) {
   return ss.str();
 }
 
-std::string Temp(const std::string& name) { return ::testing::TempDir() + "/velkarin-cli-" + name; }
+// Tests run as parallel processes: each keeps its files apart.
+std::string Temp(const std::string& name) {
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  return ::testing::TempDir() + "/velkarin-cli-" + (test ? test->name() : "none") + "-" + name;
+}
 
 std::string WriteFile(const std::string& name, const std::string& bytes) {
   std::string path = Temp(name);
@@ -183,7 +187,7 @@ TEST(CliTest, ReplayDrivesTheWindowsEventFlow) {
   CliRun run = Cli("replay", script);
   ASSERT_EQ(run.status, 0) << run.err;
   std::vector<Json> lines = JsonLines(run.out);
-  ASSERT_EQ(lines.size(), 2u);
+  ASSERT_EQ(lines.size(), 2u) << run.out;
   const Json& dump = lines[0];
   EXPECT_EQ(dump["selected_row"], 0);
   EXPECT_EQ(dump["search_cursor"], 1);
@@ -213,7 +217,8 @@ TEST(CliTest, ReplayBadUsageKeepsWhatCameBefore) {
     EXPECT_THAT(run.err, HasSubstr(bad));
   }
   CliRun spin = Cli("replay", "refine 3\nspin 5\ndump\n");
-  EXPECT_EQ(spin.status, 0);
+  ASSERT_EQ(spin.status, 0);
+  ASSERT_EQ(JsonLines(spin.out).size(), 1u);
   EXPECT_EQ(JsonLines(spin.out)[0]["refine"], "3") << "any other number: nothing happens";
 }
 
@@ -223,7 +228,9 @@ TEST(CliTest, SampleIsDeterministic) {
   ASSERT_EQ(Cli("sample '" + b + "' --items 50 --seed 9").status, 0);
   EXPECT_EQ(Slurp(a), Slurp(b));
   EXPECT_EQ(Slurp(a), sample::GenerateSample({50, 9, 0}));
-  EXPECT_EQ(JsonLines(Cli("list '" + a + "' --format json").out)[0]["rows"].size(), 50u);
+  std::vector<Json> list = JsonLines(Cli("list '" + a + "' --format json").out);
+  ASSERT_EQ(list.size(), 1u);
+  EXPECT_EQ(list[0]["rows"].size(), 50u);
 }
 
 }  // namespace

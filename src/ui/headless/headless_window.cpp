@@ -83,6 +83,7 @@ void HeadlessWindow::ShowOpenDialog() {
 }
 
 data::ElementData HeadlessWindow::ReadFile(const std::string& fileName) {
+  if (fileReader_) return fileReader_(fileName);
   auto data = data::ReadWholeFile(fileName);
   return data ? std::move(*data) : data::ElementData();
 }

@@ -27,6 +27,9 @@ class HeadlessWindow final : public Window {
   };
 
   void Bind(Events& events) { events_ = &events; }
+  // Where ReadFile gets its bytes from: by default the file system.
+  using FileReader = std::function<data::ElementData(const std::string& fileName)>;
+  void UseFileReader(FileReader reader) { fileReader_ = std::move(reader); }
 
   // What the user does.
   void ChooseInDialog(std::optional<std::string> fileName) { nextChoice_ = std::move(fileName); }
@@ -73,6 +76,7 @@ class HeadlessWindow final : public Window {
   static size_t Index(Panel panel) { return static_cast<size_t>(panel); }
 
   Events* events_ = nullptr;
+  FileReader fileReader_;
   std::vector<std::array<std::string, 2>> rows_;
   int focusedRow_ = -1;
   int selectedRow_ = -1;
