@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <unistd.h>
 
 #include "data/equip_record.h"
 #include "fixtures.h"
@@ -14,8 +15,9 @@ namespace {
 using sample::EquipSpec;
 using testing::G;
 
+// Tests run as parallel processes: each writes its own files.
 std::string WriteFile(const std::string& name, const std::string& bytes) {
-  std::string path = ::testing::TempDir() + "/velkarin-app-" + name;
+  std::string path = ::testing::TempDir() + "/velkarin-app-" + std::to_string(getpid()) + "-" + name;
   std::ofstream(path, std::ios::binary) << bytes;
   return path;
 }
