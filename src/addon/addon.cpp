@@ -1,18 +1,39 @@
 #include "addon.h"
 
-#include "number_text.h"
-#include "skill_names.h"
+#include "data/lists.h"
 
 namespace velkarin::addon {
+namespace {
 
-// Placeholders until the addon descriptions land.
-const AddonTypeRow* FindAddonTypeRow(std::int32_t) { return nullptr; }
-std::string DescribeAddonType(std::int32_t, RawParam, RawParam) { return {}; }
-std::string DescribeAddon(const data::ElementData&, std::int32_t) { return {}; }
-std::string IntText(std::int64_t value) { return std::to_string(value); }
-std::string FormatFixed(double, int) { return {}; }
-std::string FormatGeneral(double) { return {}; }
-std::string SkillName(std::int32_t) { return {}; }
-std::optional<std::string> LoadSkillNames(const std::string&) { return "not yet"; }
+// The 4 bytes of a parameter; those beyond the end of the data read as zero.
+RawParam ReadParam(const data::ElementData& data, std::int64_t pos) {
+  auto value = static_cast<std::uint32_t>(data.ReadInt32(pos));
+  RawParam param{};
+  for (char& byte : param) {
+    byte = static_cast<char>(value & 0xFF);
+    value >>= 8;
+  }
+  return param;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> FindAddonRecord(const data::ElementData& data, std::int32_t addonId) {
+  data::ListHeader header = data::ReadListHeader(data, kAddonListHeaderPos);
+  return data::FindFirstRecord(
+      data, kAddonRecordsPos, header.recordSize, header.recordCount, kAddonReadExtent,
+      [&](std::int64_t pos) { return data.ReadInt32(pos) == addonId; });
+}
+
+std::string DescribeAddonRecord(const data::ElementData& data, std::int64_t pos) {
+  return DescribeAddonType(data.ReadInt32(data::OffsetAdd(pos, kAddonTypeOffset)),
+                           ReadParam(data, data::OffsetAdd(pos, kAddonParam1Offset)),
+                           ReadParam(data, data::OffsetAdd(pos, kAddonParam2Offset)));
+}
+
+std::string DescribeAddon(const data::ElementData& data, std::int32_t addonId) {
+  auto pos = FindAddonRecord(data, addonId);
+  return pos ? DescribeAddonRecord(data, *pos) : std::string();
+}
 
 }  // namespace velkarin::addon

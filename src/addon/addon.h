@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "data/element_data.h"
@@ -29,6 +30,10 @@ struct AddonTypeRow {
   std::string label;   // ends in a space for every regular row
   std::string suffix;  // "%", "米/秒", "点伤害", ... or empty
   std::string prefix;  // only "降低" of type 35
+  // Special rows: P1 is a skill ID, named by SkillName (34, 35, 41), rather
+  // than a number (77). Their P2 is a float32 written with `decimals` places
+  // when decimals > 0 (35), else an int32 written by IntText.
+  bool skillFirst = false;
 };
 
 // The row of an addon type; nullptr for any type other than 1 to 83.
@@ -43,5 +48,21 @@ std::string DescribeAddonType(std::int32_t type, RawParam param1, RawParam param
 // The description of the first addon of the addon list with this ID; the
 // empty text when the list has none.
 std::string DescribeAddon(const data::ElementData& data, std::int32_t addonId);
+
+// The addon list is list 1: its header at offset 12, record k (from 0) at
+// 20 + k x size. These are the bytes of a record that are read.
+inline constexpr std::int64_t kAddonListHeaderPos = 12;
+inline constexpr std::int64_t kAddonRecordsPos = 20;
+inline constexpr std::int64_t kAddonTypeOffset = 68;
+inline constexpr std::int64_t kAddonParam1Offset = 76;
+inline constexpr std::int64_t kAddonParam2Offset = 80;
+inline constexpr std::int64_t kAddonReadExtent = 84;
+
+// Position of the first record of the addon list with this ID, found by the
+// scan in list order; nothing when no record has it.
+std::optional<std::int64_t> FindAddonRecord(const data::ElementData& data, std::int32_t addonId);
+
+// The description of the addon record at `pos` (bytes past the end read as zero).
+std::string DescribeAddonRecord(const data::ElementData& data, std::int64_t pos);
 
 }  // namespace velkarin::addon

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "addon/addon.h"
+#include "addon/addon_index.h"
 #include "data/codepage.h"
 #include "data/file.h"
 #include "data/lists.h"
@@ -177,25 +178,33 @@ int RunAddon(const AddonOptions& options) {
     PrintError(options.file + (data ? ": the file is empty" : ": cannot read the file"));
     return kNoList;
   }
-  if (options.all) {
-    // Every record of the addon list, in list order, while its start lies in the data.
-    data::ListHeader header = data::ReadListHeader(*data, data::kFirstListPos);
-    const std::int64_t first = data::kFirstListPos + data::kListHeaderBytes;
-    for (std::int64_t k = 0; k < header.recordCount; ++k) {
-      std::int64_t pos = first + k * header.recordSize;
-      if (pos < 0 || pos >= data->Size()) break;
-      ids.push_back(data->ReadInt32(pos));
-      if (header.recordSize <= 0) break;
-    }
-  }
   JsonOutput out(options.bytes);
   std::string buffer;
-  for (std::int32_t id : ids) {
+  auto print = [&](std::int32_t id, const std::string& text) {
     Json obj;
     obj["id"] = id;
-    out.PutText(obj, "text", "gbk", addon::DescribeAddon(*data, id));
+    out.PutText(obj, "text", "gbk", text);
     buffer += obj.dump(-1, ' ', false, Json::error_handler_t::replace);
     buffer += '\n';
+    if (buffer.size() > (1u << 20)) {
+      std::cout << buffer;
+      buffer.clear();
+    }
+  };
+  if (options.all) {
+    // Every record of the addon list, in list order, while its start lies in
+    // the data; the index finds each ID's first record without a rescan.
+    addon::AddonIndex index(*data);
+    data::ListHeader header = data::ReadListHeader(*data, addon::kAddonListHeaderPos);
+    for (std::int64_t k = 0; k < header.recordCount; ++k) {
+      std::int64_t pos = data::OffsetAdd(addon::kAddonRecordsPos, data::OffsetMul(k, header.recordSize));
+      if (pos < 0 || pos >= data->Size()) break;
+      std::int32_t id = data->ReadInt32(pos);
+      print(id, index.Describe(id));
+      if (header.recordSize <= 0) break;
+    }
+  } else {
+    for (std::int32_t id : ids) print(id, addon::DescribeAddon(*data, id));
   }
   std::cout << buffer << std::flush;
   return kOk;

@@ -2,6 +2,7 @@
 // describe addons, replay the window's events, and write sample files.
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <optional>
 #include <utility>
 
 #include "addon/skill_names.h"
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   app.fallthrough();  // the global options may follow the command too
   app.set_version_flag("--version", std::string("velkarin-cli ") + VELKARIN_VERSION);
-  std::string skillNames;
+  std::optional<std::string> skillNames;
   app.add_option("--skill-names", skillNames,
                  "UTF-8 file of the 1557 skill names, one a line in ID order, replacing the built-in ones");
 
@@ -83,8 +84,8 @@ int main(int argc, char** argv) {
     return kUsage;
   }
 
-  if (!skillNames.empty()) {
-    if (auto refusal = velkarin::addon::LoadSkillNames(skillNames)) {
+  if (skillNames) {
+    if (auto refusal = velkarin::addon::LoadSkillNames(*skillNames)) {
       std::cerr << "velkarin-cli: " << *refusal << '\n';
       return kUsage;
     }
