@@ -29,6 +29,28 @@ constexpr std::array<std::string_view, 6> kSubtitles = {"新手专用", "门派�
 constexpr std::array<std::string_view, 8> kList3Names = {"武器", "护甲", "饰品", "时装",
                                                          "坐骑", "宝石", "材料", "任务"};
 
+// Most items fit every profession (a mask of 0, now and then written as -1 or
+// as the low 32 bits set); the others a random set of the 35, a few all.
+std::int64_t SomeProfessionMask(Random& random) {
+  constexpr std::int64_t kAll = (std::int64_t{1} << 35) - 1;
+  std::int32_t roll = random.Between(1, 100);
+  if (roll <= 36) return 0;
+  if (roll <= 38) return -1;
+  if (roll <= 40) return 4294967295;
+  if (roll <= 43) return kAll;
+  return static_cast<std::int64_t>(random.Next() % (1ull << 35));
+}
+
+// Prices in copper: some worth no money, the rest spread over copper, silver
+// and gold amounts.
+std::int32_t SomePrice(Random& random) {
+  std::int32_t roll = random.Between(1, 100);
+  if (roll <= 10) return 0;
+  if (roll <= 20) return random.Between(1, 99);
+  if (roll <= 50) return random.Between(100, 9999);
+  return random.Between(10000, 2000000);
+}
+
 }  // namespace
 
 std::vector<Record> List3() {
@@ -60,7 +82,7 @@ std::vector<Record> EquipList(Random& random, std::int32_t items) {
     s.list3Id = random.Between(1, static_cast<std::int32_t>(kList3Names.size()) + 1);
     if (random.Chance(30)) s.subtitle = std::string(random.Pick(kSubtitles));
     s.race = random.Between(0, 3);
-    s.professionMask = random.Chance(40) ? 0 : static_cast<std::int64_t>(random.Next() % (1ull << 35));
+    s.professionMask = SomeProfessionMask(random);
     s.gender = random.Between(0, 3);
     s.levelReq = random.Between(1, 150);
     s.rankReq = random.Chance(20) ? random.Pick(std::array<std::int32_t, 7>{2, 3, 4, 6, 8, 9, 16}) : 0;
@@ -75,13 +97,20 @@ std::vector<Record> EquipList(Random& random, std::int32_t items) {
     s.defence = s.defence ? s.defence : random.Between(0, 300);
     s.hit = random.Between(0, 50);
     s.dodge = random.Between(0, 50);
-    s.price = random.Chance(10) ? 0 : random.Between(1, 2000000);
+    s.price = SomePrice(random);
     for (auto& id : s.addonIds) id = random.Chance(40) ? SomeAddonId(random) : 0;
     s.refinable = random.Chance(60) ? 1 : 0;
     for (int level = 1; level <= 20; ++level) s.refineBonus[level - 1] = level * random.Between(2, 12);
     s.socketCount = random.Between(0, 4);
     s.mainAttrPoolId = random.Chance(60) ? random.Between(1, kMainPools + 2) : 0;
     s.washPoolId = random.Chance(60) ? random.Between(1, kWashPools + 2) : 0;
+    if (k == 0) {
+      // The beginner's robe, shown on opening: it refines and washes.
+      s.gender = 0;
+      s.levelReq = 1;
+      s.refinable = 1;
+      s.mainAttrPoolId = 1;
+    }
     records.push_back(EquipRecord(s));
   }
   return records;
