@@ -1,5 +1,7 @@
 #include "lists.h"
 
+#include <cstdint>
+
 #include "codepage.h"
 
 namespace velkarin::data {
@@ -7,6 +9,18 @@ namespace {
 constexpr std::int64_t kIdOffset = 0;
 constexpr std::int64_t kNameOffset = 4;
 }  // namespace
+
+__extension__ typedef __int128 Int128;  // exact products of two int64 offsets
+
+std::int64_t LastRecordOutside(std::int64_t first, std::int64_t size, std::int64_t k,
+                               std::int64_t bound, bool beyondEnd) {
+  // Past the end the walk goes backwards (size < 0): first + j * size >= bound.
+  // Before the start it goes forwards (size > 0): first + j * size <= bound.
+  Int128 gap = beyondEnd ? Int128{first} - bound : Int128{bound} - first;
+  Int128 step = beyondEnd ? -Int128{size} : Int128{size};
+  Int128 last = gap / step;
+  return last < k ? k : last > INT64_MAX ? INT64_MAX : static_cast<std::int64_t>(last);
+}
 
 ListHeader ReadListHeader(const ElementData& data, std::int64_t headerPos) {
   return {data.ReadInt32(headerPos), data.ReadInt32(OffsetAdd(headerPos, 4))};

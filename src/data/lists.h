@@ -39,12 +39,20 @@ std::optional<std::int64_t> LocateListByPattern(const ElementData& data, std::st
 std::optional<std::int64_t> LocateListByName(const ElementData& data, std::string_view gbkName,
                                              std::int64_t nameOffset);
 
+// The last record index from k on whose position stays outside the data on
+// the side it is on: at or beyond `bound` for the records past the end,
+// at or below `bound` for those before the start.
+std::int64_t LastRecordOutside(std::int64_t first, std::int64_t size, std::int64_t k,
+                               std::int64_t bound, bool beyondEnd);
+
 // The first of `count` records of `size` bytes, from `first` on, for which
 // `matches(position)` holds, exactly as a loop over every record would find
-// it. The loop stops as soon as the records it would still visit all look the
-// same to `matches`: past the end of the data they read as zeros, and before
-// its start (a negative size walks backwards) every read sees offset 0.
-// `extent` bounds how far beyond a record's start `matches` reads.
+// it, in time bounded by the size of the data. A record wholly outside the
+// data reads the same as its neighbours on that side (zeros past the end;
+// before the start every read sees offset 0), so such records are tried
+// once: walking away from the data the loop stops, walking towards it the
+// loop jumps to the first record that reaches into it. `extent` bounds how
+// far beyond a record's start `matches` reads.
 template <typename Matches>
 std::optional<std::int64_t> FindFirstRecord(const ElementData& data, std::int64_t first,
                                             std::int64_t size, std::int64_t count,
@@ -52,9 +60,13 @@ std::optional<std::int64_t> FindFirstRecord(const ElementData& data, std::int64_
   for (std::int64_t k = 0; k < count; ++k) {
     std::int64_t pos = OffsetAdd(first, OffsetMul(k, size));
     if (matches(pos)) return pos;
-    bool restSeeTheSame = size == 0 || (size > 0 && pos >= data.Size()) ||
-                          (size < 0 && OffsetAdd(pos, extent) <= 0);
-    if (restSeeTheSame) return std::nullopt;
+    if (size == 0 || data.Empty()) return std::nullopt;  // every record reads as this one
+    bool beyondEnd = pos >= data.Size();
+    bool beforeStart = OffsetAdd(pos, extent) <= 0;
+    if (!beyondEnd && !beforeStart) continue;
+    bool walkingAway = (beyondEnd && size > 0) || (beforeStart && size < 0);
+    if (walkingAway) return std::nullopt;
+    k = LastRecordOutside(first, size, k, beyondEnd ? data.Size() : -extent, beyondEnd);
   }
   return std::nullopt;
 }

@@ -70,7 +70,11 @@ app::PanelLines RenderSetPanel(const data::ElementData& data, std::int64_t recor
   if (!set) return {};
   app::PanelLines lines{{app::colour::kGrey, GBK("套装属性")}};
   for (size_t i = 0; i < set->bonuses.size(); ++i) {
-    lines.push_back({app::colour::kGrey, "(" + std::to_string(i + 2) + ")" + set->bonuses[i]});
+    std::string line = "(";  // appended piece by piece: g++ 12 -O3 warns falsely on "(" + string
+    line += std::to_string(i + 2);
+    line += ')';
+    line += set->bonuses[i];
+    lines.push_back({app::colour::kGrey, std::move(line)});
   }
   lines.push_back(SetNameLine(*set));
   auto listed = FirstListedIndex(set->members, equipIds);

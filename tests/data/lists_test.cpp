@@ -127,6 +127,16 @@ TEST(ListRecordNameTest, CorruptHeadersEndInBoundedTime) {
   }
 }
 
+TEST(FindFirstRecordTest, WalksFromFarOutsideTheDataEndQuickly) {
+  ElementData data = DataOf(std::string("\x05\0\0\0\x07\0\0\0", 8));
+  auto isSeven = [&](std::int64_t pos) { return data.ReadInt32(pos) == 7; };
+  constexpr std::int64_t kFar = std::int64_t{1} << 61;
+  EXPECT_EQ(FindFirstRecord(data, -kFar, 4, kFar, 4, isSeven), -kFar + 4 * ((kFar + 4) / 4));
+  EXPECT_EQ(FindFirstRecord(data, kFar, -4, kFar, 4, isSeven), 4);
+  EXPECT_EQ(FindFirstRecord(data, -kFar, -1, kFar, 4, isSeven), std::nullopt);
+  EXPECT_EQ(FindFirstRecord(data, kFar, 1, kFar, 4, isSeven), std::nullopt);
+}
+
 // The plain loop that FindFirstRecord must agree with, for small counts.
 std::optional<std::int64_t> PlainFirstRecord(std::int64_t first, std::int64_t size, std::int64_t count,
                                              const std::function<bool(std::int64_t)>& matches) {
@@ -142,9 +152,12 @@ TEST(FindFirstRecordTest, AgreesWithThePlainLoopOnRandomLayouts) {
     std::string bytes(static_cast<std::size_t>(random() % 64), '\0');
     for (char& b : bytes) b = static_cast<char>(random() % 3);  // few values: many matches
     ElementData data = DataOf(bytes);
-    std::int64_t first = static_cast<std::int64_t>(random() % 80) - 20;
+    // Now and then a walk that starts far from the data on either side.
+    bool far = round % 30 == 0;
+    std::int64_t first = far ? static_cast<std::int64_t>(random() % 400000) - 200000
+                             : static_cast<std::int64_t>(random() % 80) - 20;
     std::int64_t size = static_cast<std::int64_t>(random() % 21) - 10;
-    std::int64_t count = static_cast<std::int64_t>(random() % 40);
+    std::int64_t count = far ? static_cast<std::int64_t>(random() % 100000) : static_cast<std::int64_t>(random() % 40);
     std::int32_t wanted = static_cast<std::int32_t>(random() % 3);
     std::int64_t field = static_cast<std::int64_t>(random() % 8);
     auto matches = [&](std::int64_t pos) { return data.ReadInt32(pos + field) == wanted; };
