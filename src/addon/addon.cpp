@@ -1,5 +1,6 @@
 #include "addon.h"
 
+#include "addon_index.h"
 #include "data/lists.h"
 
 namespace velkarin::addon {
@@ -32,8 +33,7 @@ std::string DescribeAddonRecord(const data::ElementData& data, std::int64_t pos)
 }
 
 std::string DescribeAddon(const data::ElementData& data, std::int32_t addonId) {
-  auto pos = FindAddonRecord(data, addonId);
-  return pos ? DescribeAddonRecord(data, *pos) : std::string();
+  return data.Cached<AddonIndex>().Describe(addonId);
 }
 
 }  // namespace velkarin::addon

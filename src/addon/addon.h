@@ -46,7 +46,8 @@ using RawParam = std::array<char, 4>;  // 4 raw little-endian bytes
 std::string DescribeAddonType(std::int32_t type, RawParam param1, RawParam param2);
 
 // The description of the first addon of the addon list with this ID; the
-// empty text when the list has none.
+// empty text when the list has none. The list is indexed once per loaded file
+// (AddonIndex, cached with the data).
 std::string DescribeAddon(const data::ElementData& data, std::int32_t addonId);
 
 // The addon list is list 1: its header at offset 12, record k (from 0) at

@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "data/element_data.h"
+#include "data/record_index.h"
 
 namespace velkarin::addon {
 
@@ -26,9 +25,7 @@ class AddonIndex {
 
  private:
   const data::ElementData* data_;
-  std::int64_t recordSize_ = 0;
-  // (ID, record number) of the first record of each ID, sorted by ID.
-  std::vector<std::pair<std::int32_t, std::uint32_t>> firsts_;
+  data::RecordIdIndex records_;
 };
 
 }  // namespace velkarin::addon

@@ -68,6 +68,7 @@ void Application::FillList(std::int64_t rows) {
     state_.equipIds.push_back(id);
     state_.equipNames.push_back(std::move(name));
   }
+  state_.equipRows = washset::FirstRowIndex(state_.equipIds);
   state_.recordPos = first + rows * state_.equipRecordSize;
 }
 
@@ -82,16 +83,22 @@ void Application::OnSearch() {
   std::string text = window_.EditText(ui::EditBox::Search);
   if (text.empty()) return;
   const auto n = static_cast<std::int32_t>(state_.equipNames.size());
+  const std::string* names = state_.equipNames.data();
+  // The cursor steps in a local, so that the loop over a long list keeps it
+  // in a register; it is stored wherever the loop ends.
+  std::int32_t cursor = state_.searchCursor;
   for (std::int32_t tries = 0; tries < n; ++tries) {
-    state_.searchCursor = state_.searchCursor >= n ? 1 : state_.searchCursor + 1;
-    int row = state_.searchCursor - 1;
-    if (data::ContainsAtCharBoundary(state_.equipNames[static_cast<size_t>(row)], text)) {
+    cursor = cursor >= n ? 1 : cursor + 1;
+    if (data::ContainsAtCharBoundary(names[cursor - 1], text)) {
+      state_.searchCursor = cursor;
+      const int row = cursor - 1;
       window_.ListSetCurrentRow(row);
       window_.ListRedraw();
       window_.ListEnsureVisible(row);
       return;
     }
   }
+  state_.searchCursor = cursor;
 }
 
 void Application::OnRowChanged() {
@@ -105,7 +112,8 @@ void Application::OnRowChanged() {
   RenderEquip();
   Write(ui::Panel::Wash, washset::RenderWashPanel(state_.elementData, state_.recordPos));
   Write(ui::Panel::Set, washset::RenderSetPanel(state_.elementData, state_.recordPos,
-                                                state_.equipIds, state_.equipNames));
+                                                state_.equipIds, state_.equipNames,
+                                                state_.equipRows));
 }
 
 void Application::OnRefineChanged() { RenderEquip(); }

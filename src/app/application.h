@@ -10,6 +10,7 @@
 #include "app/panel.h"
 #include "data/element_data.h"
 #include "ui/ui.h"
+#include "washset/washset_panels.h"
 
 namespace velkarin::app {
 
@@ -22,6 +23,7 @@ struct AppState {
   std::int32_t selectedRow = 0;  // -1 when no row was selected
   std::vector<std::int32_t> equipIds;
   std::vector<std::string> equipNames;  // GBK, colour prefix included
+  washset::FirstRowIndex equipRows;     // the first row of each of equipIds, for the set panel
   std::int32_t searchCursor = 0;        // 1-based index of the last search hit
   TextStyle textStyle = InitialTextStyle();
 };

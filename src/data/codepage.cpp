@@ -169,16 +169,25 @@ std::string ToWideBytes(std::string_view gbk) {
 }
 
 std::string WideBytesToText(std::string_view utf16le) {
-  std::u16string units;
-  units.reserve(utf16le.size() / 2 + 1);
-  for (size_t i = 0; i < utf16le.size(); i += 2) {
-    auto lo = static_cast<unsigned char>(utf16le[i]);
-    auto hi = i + 1 < utf16le.size() ? static_cast<unsigned char>(utf16le[i + 1]) : 0;
-    auto unit = static_cast<char16_t>(lo | (hi << 8));
-    if (unit == 0) break;
-    units.push_back(unit);
+  auto unitAt = [&](size_t k) {
+    auto lo = static_cast<unsigned char>(utf16le[2 * k]);
+    auto hi = 2 * k + 1 < utf16le.size() ? static_cast<unsigned char>(utf16le[2 * k + 1]) : 0;
+    return static_cast<char16_t>(lo | (hi << 8));
+  };
+  size_t count = 0;
+  while (2 * count < utf16le.size() && unitAt(count) != 0) ++count;
+  // A name field's units fit on the stack: reading a name allocates nothing
+  // but the text itself.
+  constexpr size_t kOnStack = 64;
+  char16_t onStack[kOnStack];
+  std::u16string onHeap;
+  char16_t* units = onStack;
+  if (count > kOnStack) {
+    onHeap.resize(count);
+    units = onHeap.data();
   }
-  return Utf16ToGbk(units);
+  for (size_t k = 0; k < count; ++k) units[k] = unitAt(k);
+  return Utf16ToGbk(std::u16string_view(units, count));
 }
 
 std::string Utf8ToGbk(std::string_view utf8) {

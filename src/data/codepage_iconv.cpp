@@ -1,6 +1,7 @@
 // Code page 936 through iconv, as glibc's "CP936" gives it (0x80 is the euro sign).
 #include <iconv.h>
 
+#include <bit>
 #include <cerrno>
 #include <string>
 
@@ -52,13 +53,18 @@ Converter& FromGbk() {
 }  // namespace
 
 bool Utf16ToGbk(std::u16string_view units, std::string& out) {
-  std::string le;
-  le.reserve(units.size() * 2);
-  for (char16_t u : units) {
-    le.push_back(static_cast<char>(u & 0xFF));
-    le.push_back(static_cast<char>(u >> 8));
+  if constexpr (std::endian::native == std::endian::little) {
+    // The units in memory are their UTF-16LE bytes already.
+    return ToGbk().Run(reinterpret_cast<const char*>(units.data()), units.size() * 2, out);
+  } else {
+    std::string le;
+    le.reserve(units.size() * 2);
+    for (char16_t u : units) {
+      le.push_back(static_cast<char>(u & 0xFF));
+      le.push_back(static_cast<char>(u >> 8));
+    }
+    return ToGbk().Run(le.data(), le.size(), out);
   }
-  return ToGbk().Run(le.data(), le.size(), out);
 }
 
 bool GbkToUtf16(std::string_view gbk, std::u16string& out) {

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
-#include <functional>
 #include <limits>
 
 #include "codepage.h"
+#include "find_bytes.h"
 
 namespace velkarin::data {
 namespace {
@@ -18,7 +17,7 @@ template <typename T>
 T ReadLittleEndian(const ElementData& data, std::int64_t offset) {
   unsigned char raw[sizeof(T)] = {};
   std::string_view present = data.ReadBytes(offset, sizeof(T));
-  std::memcpy(raw, present.data(), present.size());
+  std::copy(present.begin(), present.end(), raw);  // no bytes at all past the end
   std::uint64_t value = 0;
   for (size_t i = sizeof(T); i-- > 0;) value = (value << 8) | raw[i];
   if constexpr (sizeof(T) == 4) {
@@ -33,9 +32,31 @@ T ReadLittleEndian(const ElementData& data, std::int64_t offset) {
 ElementData::ElementData(std::unique_ptr<char[]> bytes, std::int64_t size)
     : bytes_(std::move(bytes)), size_(bytes_ ? size : 0) {}
 
+ElementData::ElementData(ElementData&& other) noexcept
+    : bytes_(std::move(other.bytes_)), size_(std::exchange(other.size_, 0)) {
+  other.caches_.clear();
+}
+
+ElementData& ElementData::operator=(ElementData&& other) noexcept {
+  if (this != &other) {
+    caches_.clear();
+    bytes_ = std::move(other.bytes_);
+    size_ = std::exchange(other.size_, 0);
+    other.caches_.clear();
+  }
+  return *this;
+}
+
+const void* ElementData::FindCached(const void* key) const {
+  for (const auto& [cachedKey, value] : caches_) {
+    if (cachedKey == key) return value.get();
+  }
+  return nullptr;
+}
+
 ElementData ElementData::FromBytes(std::string_view bytes) {
   auto copy = std::make_unique_for_overwrite<char[]>(bytes.size());
-  std::memcpy(copy.get(), bytes.data(), bytes.size());
+  std::copy(bytes.begin(), bytes.end(), copy.get());
   return ElementData(std::move(copy), static_cast<std::int64_t>(bytes.size()));
 }
 
@@ -67,12 +88,7 @@ std::optional<std::int64_t> ElementData::FindMarker(std::string_view gbkText) co
 }
 
 std::optional<std::int64_t> ElementData::FindBytes(std::string_view pattern) const {
-  if (pattern.empty()) return std::nullopt;
-  std::string_view hay = Bytes();
-  auto it = std::search(hay.begin(), hay.end(),
-                        std::boyer_moore_horspool_searcher(pattern.begin(), pattern.end()));
-  if (it == hay.end()) return std::nullopt;
-  return static_cast<std::int64_t>(it - hay.begin());
+  return FindFirst(Bytes(), pattern);
 }
 
 std::int64_t OffsetAdd(std::int64_t a, std::int64_t b) {

@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace velkarin::data {
 
@@ -22,6 +24,11 @@ class ElementData {
   ElementData() = default;
   ElementData(std::unique_ptr<char[]> bytes, std::int64_t size);
   static ElementData FromBytes(std::string_view bytes);
+
+  // A moved ElementData keeps its bytes but starts without caches: a cached
+  // value may refer to the object it was made from.
+  ElementData(ElementData&& other) noexcept;
+  ElementData& operator=(ElementData&& other) noexcept;
 
   std::int64_t Size() const { return size_; }
   bool Empty() const { return size_ == 0; }
@@ -44,9 +51,32 @@ class ElementData {
   // Offset of the first occurrence of a byte pattern.
   std::optional<std::int64_t> FindBytes(std::string_view pattern) const;
 
+  // The T made from these bytes by T(const ElementData&), built on first use
+  // and kept until this object is destroyed, assigned to or moved from. The
+  // bytes never change, so whatever T computes from them stays true; the
+  // areas that cache keep their types to themselves. Not thread-safe: the
+  // viewer reads its data from one thread.
+  template <typename T>
+  const T& Cached() const {
+    const void* key = CacheKey<T>();
+    if (const void* found = FindCached(key)) return *static_cast<const T*>(found);
+    auto made = std::make_shared<const T>(*this);
+    const T& value = *made;
+    caches_.emplace_back(key, std::move(made));  // T's constructor may have cached others meanwhile
+    return value;
+  }
+
  private:
+  template <typename T>
+  static const void* CacheKey() {
+    static const char key = 0;
+    return &key;
+  }
+  const void* FindCached(const void* key) const;
+
   std::unique_ptr<char[]> bytes_;
   std::int64_t size_ = 0;
+  mutable std::vector<std::pair<const void*, std::shared_ptr<const void>>> caches_;
 };
 
 // Offset arithmetic that saturates instead of wrapping: positions computed

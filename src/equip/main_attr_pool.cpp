@@ -14,16 +14,39 @@ constexpr std::int64_t kValuesOffset = 72;
 constexpr int kValues = 4;
 constexpr std::int64_t kRecordExtent = kValuesOffset + 4 * kValues;
 
+// Where the pool records start and how the header walks them.
+struct PoolList {
+  std::int64_t first = 0;
+  data::ListHeader header;
+};
+
+std::optional<PoolList> LocatePoolList(const data::ElementData& data) {
+  auto header = data::LocateListByName(data, GBK("测试主属性随机库"), kNameOffset);
+  if (!header) return std::nullopt;
+  return PoolList{data::OffsetAdd(*header, data::kListHeaderBytes), data::ReadListHeader(data, *header)};
+}
+
+data::RecordIdIndex IndexOfPoolList(const data::ElementData& data) {
+  auto list = LocatePoolList(data);
+  if (!list) return {};
+  return data::RecordIdIndex(data, list->first, list->header.recordSize, list->header.recordCount,
+                             kRecordExtent, kIdOffset);
+}
+
 }  // namespace
 
-std::string LookupMainAttrPool(const data::ElementData& data, std::int32_t poolId) {
-  auto header = data::LocateListByName(data, GBK("测试主属性随机库"), kNameOffset);
-  if (!header) return {};
-  data::ListHeader list = data::ReadListHeader(data, *header);
-  auto record = data::FindFirstRecord(
-      data, data::OffsetAdd(*header, data::kListHeaderBytes), list.recordSize, list.recordCount,
-      kRecordExtent,
+std::optional<std::int64_t> FindMainAttrPoolRecord(const data::ElementData& data, std::int32_t poolId) {
+  auto list = LocatePoolList(data);
+  if (!list) return std::nullopt;
+  return data::FindFirstRecord(
+      data, list->first, list->header.recordSize, list->header.recordCount, kRecordExtent,
       [&](std::int64_t pos) { return data.ReadInt32(data::OffsetAdd(pos, kIdOffset)) == poolId; });
+}
+
+MainAttrPoolIndex::MainAttrPoolIndex(const data::ElementData& data) : records_(IndexOfPoolList(data)) {}
+
+std::string LookupMainAttrPool(const data::ElementData& data, std::int32_t poolId) {
+  auto record = data.Cached<MainAttrPoolIndex>().FirstRecord(poolId);
   if (!record) return {};
   std::string text;
   for (int k = 0; k < kValues; ++k) {

@@ -25,36 +25,40 @@ std::string SetListPattern() { return data::ToWideBytes(GBK("测试套装")) + '
 
 std::int64_t FloorMod4(std::int64_t x) { return ((x % 4) + 4) % 4; }
 
-// Whether the member slots of a record hold one equipment ID. A slot before
-// the data reads the int32 at offset 0, one past its end reads 0, and the
-// slots inside it are read, each at most once per search: the stretches of
-// slots already seen without the ID are remembered, per position modulo 4,
-// so that the overlapping member lists of many records (or one huge member
-// count after another) cost no more than the data they cover.
-class MemberSearch {
+// The IDs that the member slots of records hold. A slot before the data
+// reads the int32 at offset 0, one past its end reads 0, and the slots inside
+// it are read, each at most once over all the records visited: the stretches
+// of slots already seen are remembered, per position modulo 4, so that the
+// overlapping member lists of many records (or one huge member count after
+// another) cost no more than the data they cover. A slot seen before holds an
+// ID that an earlier record already offered.
+class MemberSlots {
  public:
-  MemberSearch(const data::ElementData& data, std::int32_t equipId)
-      : data_(data), equipId_(equipId), atOffsetZero_(data.ReadInt32(0)) {}
+  explicit MemberSlots(const data::ElementData& data) : data_(data), atOffsetZero_(data.ReadInt32(0)) {}
 
-  bool Holds(std::int64_t record) {
+  // Offers visit(id) the IDs of the record's slots not seen before; stops,
+  // returning true, as soon as visit returns true.
+  template <typename Visit>
+  bool Offer(std::int64_t record, Visit&& visit) {
     std::int32_t n = data_.ReadInt32(data::OffsetAdd(record, kMemberCount));
     if (n <= 0) return false;
     std::int64_t first = data::OffsetAdd(record, kFirstMember);
     std::int64_t last = data::OffsetAdd(data::OffsetAdd(record, kMemberCount), kSlotBytes * n);
-    if (first < 0 && atOffsetZero_ == equipId_) return true;
-    if (last >= data_.Size() && equipId_ == 0) return true;
+    if (first < 0 && visit(atOffsetZero_)) return true;
+    if (last >= data_.Size() && visit(0)) return true;
     // The slots that start inside the data, as indices of their residue class.
     std::int64_t residue = FloorMod4(first);
     std::int64_t lowest = std::max<std::int64_t>(first, residue);
     std::int64_t highest = std::min(last, data_.Size() - 1);
     if (lowest > highest) return false;
-    return StretchHolds(residue, (lowest - residue) / 4, (highest - residue) / 4);
+    return OfferStretch(residue, (lowest - residue) / 4, (highest - residue) / 4, visit);
   }
 
  private:
   using Stretches = std::map<std::int64_t, std::int64_t>;  // first index -> last index
 
-  bool StretchHolds(std::int64_t residue, std::int64_t from, std::int64_t to) {
+  template <typename Visit>
+  bool OfferStretch(std::int64_t residue, std::int64_t from, std::int64_t to, Visit& visit) {
     Stretches& seen = seen_[static_cast<size_t>(residue)];
     auto next = seen.upper_bound(from);
     std::int64_t i = from;
@@ -62,7 +66,7 @@ class MemberSearch {
     while (i <= to) {
       std::int64_t gapEnd = next == seen.end() ? to : std::min(to, next->first - 1);
       for (; i <= gapEnd; ++i) {
-        if (data_.ReadInt32(residue + 4 * i) == equipId_) return true;
+        if (visit(data_.ReadInt32(residue + 4 * i))) return true;
       }
       if (next == seen.end()) break;
       i = std::max(i, next->second + 1);
@@ -84,7 +88,6 @@ class MemberSearch {
   }
 
   const data::ElementData& data_;
-  std::int32_t equipId_;
   std::int32_t atOffsetZero_;
   std::array<Stretches, 4> seen_;
 };
@@ -118,6 +121,25 @@ class BonusDescriber {
   std::unordered_map<std::int32_t, std::string> known_;
 };
 
+// The walk over the set list, as the search for an item's set makes it.
+struct SetList {
+  std::int64_t first = 0;
+  std::int32_t size = 0;
+  std::int64_t records = 0;  // the records worth visiting
+  std::int64_t extent = 0;
+};
+
+std::optional<SetList> LocateSetList(const data::ElementData& data) {
+  auto header = data::LocateListByPattern(data, SetListPattern(), kName);
+  if (!header) return std::nullopt;
+  data::ListHeader list = data::ReadListHeader(data, *header);
+  std::int64_t first = data::OffsetAdd(*header, data::kListHeaderBytes);
+  // Records lying wholly before the data all read their count and members at
+  // offset 0, and so look the same.
+  std::int64_t extent = kFirstMember + kSlotBytes * std::max(0, data.ReadInt32(0));
+  return SetList{first, list.recordSize, RecordsWorthVisiting(first, list.recordSize, list.recordCount), extent};
+}
+
 bool StartsInside(const data::ElementData& data, std::int64_t pos) { return pos >= 0 && pos < data.Size(); }
 
 SetInfo ReadSet(const data::ElementData& data, std::int64_t record) {
@@ -141,21 +163,29 @@ SetInfo ReadSet(const data::ElementData& data, std::int64_t record) {
 }  // namespace
 
 std::optional<std::int64_t> FindSetRecord(const data::ElementData& data, std::int32_t equipId) {
-  auto header = data::LocateListByPattern(data, SetListPattern(), kName);
-  if (!header) return std::nullopt;
-  data::ListHeader list = data::ReadListHeader(data, *header);
-  std::int64_t first = data::OffsetAdd(*header, data::kListHeaderBytes);
-  // Records lying wholly before the data all read their count and members at
-  // offset 0, and so look the same.
-  std::int64_t extent = kFirstMember + kSlotBytes * std::max(0, data.ReadInt32(0));
-  MemberSearch search(data, equipId);
-  return data::FindFirstRecord(data, first, list.recordSize,
-                               RecordsWorthVisiting(first, list.recordSize, list.recordCount), extent,
-                               [&](std::int64_t pos) { return search.Holds(pos); });
+  auto list = LocateSetList(data);
+  if (!list) return std::nullopt;
+  MemberSlots slots(data);
+  return data::FindFirstRecord(data, list->first, list->size, list->records, list->extent, [&](std::int64_t pos) {
+    return slots.Offer(pos, [&](std::int32_t id) { return id == equipId; });
+  });
+}
+
+SetIndex::SetIndex(const data::ElementData& data) {
+  auto list = LocateSetList(data);
+  if (!list) return;
+  MemberSlots slots(data);
+  records_ = data::RecordIdIndex::Build(data, list->first, list->size, list->records, list->extent,
+                                        [&](std::int64_t pos, auto&& add) {
+                                          slots.Offer(pos, [&](std::int32_t id) {
+                                            add(id);
+                                            return false;
+                                          });
+                                        });
 }
 
 std::optional<SetInfo> LookupSet(const data::ElementData& data, std::int32_t equipId) {
-  auto record = FindSetRecord(data, equipId);
+  auto record = data.Cached<SetIndex>().FirstRecord(equipId);
   if (!record) return std::nullopt;
   return ReadSet(data, *record);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/element_data.h"
+#include "data/record_index.h"
 
 namespace velkarin::washset {
 
@@ -26,7 +27,19 @@ struct SetInfo {
 // find it; nothing when none has it or the file has no set list.
 std::optional<std::int64_t> FindSetRecord(const data::ElementData& data, std::int32_t equipId);
 
-// The set of the item: the record FindSetRecord finds, read.
+// The same answers for every item from one search for the list and one walk
+// over its records and member slots per loaded file.
+class SetIndex {
+ public:
+  explicit SetIndex(const data::ElementData& data);
+  std::optional<std::int64_t> FirstRecord(std::int32_t equipId) const { return records_.FirstRecord(equipId); }
+
+ private:
+  data::RecordIdIndex records_;
+};
+
+// The set of the item: the record FindSetRecord finds, read. It is found
+// through the SetIndex cached with the data.
 std::optional<SetInfo> LookupSet(const data::ElementData& data, std::int32_t equipId);
 
 }  // namespace velkarin::washset

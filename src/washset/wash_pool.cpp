@@ -33,6 +33,25 @@ constexpr int kExactDigits = 120;
 
 const std::string& PoolListMarker() { return GBK("测试附加属性随机库"); }
 
+// Where the pool records start and how the header walks them.
+struct PoolList {
+  std::int64_t first = 0;
+  data::ListHeader header;
+};
+
+std::optional<PoolList> LocatePoolList(const data::ElementData& data) {
+  auto header = data::LocateListByName(data, PoolListMarker(), kName);
+  if (!header) return std::nullopt;
+  return PoolList{data::OffsetAdd(*header, data::kListHeaderBytes), data::ReadListHeader(data, *header)};
+}
+
+data::RecordIdIndex IndexOfPoolList(const data::ElementData& data) {
+  auto list = LocatePoolList(data);
+  if (!list) return {};
+  return data::RecordIdIndex(data, list->first, list->header.recordSize, list->header.recordCount,
+                             kPoolId + 4, kPoolId);
+}
+
 // The decimal digits of a finite, non-zero value, exactly, and the power of
 // ten of the first one.
 struct ExactDigits {
@@ -96,11 +115,15 @@ std::string GeneralNotation(const ExactDigits& value) {
   }
   out += whole;
   fraction = WithoutTrailingZeros(fraction);
-  if (!fraction.empty()) out += "." + fraction;
+  if (!fraction.empty()) {
+    out += '.';
+    out += fraction;
+  }
   if (x < -4 || x >= kSignificant) {
     std::string power = std::to_string(x < 0 ? -x : x);
-    if (power.size() < 2) power.insert(0, "0");
-    out += (x < 0 ? "e-" : "e+") + power;
+    if (power.size() < 2) power.insert(power.begin(), '0');
+    out += x < 0 ? "e-" : "e+";
+    out += power;
   }
   return out;
 }
@@ -139,13 +162,18 @@ std::string SixDigitText(float value) {
   return GeneralNotation(digits);
 }
 
+std::optional<std::int64_t> FindAddonPoolRecord(const data::ElementData& data, std::int32_t poolId) {
+  auto list = LocatePoolList(data);
+  if (!list) return std::nullopt;
+  return data::FindFirstRecord(
+      data, list->first, list->header.recordSize, list->header.recordCount, kPoolId + 4,
+      [&](std::int64_t pos) { return data.ReadInt32(data::OffsetAdd(pos, kPoolId)) == poolId; });
+}
+
+AddonPoolIndex::AddonPoolIndex(const data::ElementData& data) : records_(IndexOfPoolList(data)) {}
+
 std::optional<AddonPool> LookupAddonPool(const data::ElementData& data, std::int32_t poolId) {
-  auto header = data::LocateListByName(data, PoolListMarker(), kName);
-  if (!header) return std::nullopt;
-  data::ListHeader list = data::ReadListHeader(data, *header);
-  auto record = data::FindFirstRecord(
-      data, data::OffsetAdd(*header, data::kListHeaderBytes), list.recordSize, list.recordCount,
-      kPoolId + 4, [&](std::int64_t pos) { return data.ReadInt32(data::OffsetAdd(pos, kPoolId)) == poolId; });
+  auto record = data.Cached<AddonPoolIndex>().FirstRecord(poolId);
   if (!record) return std::nullopt;
   return ReadPool(data, *record);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/element_data.h"
+#include "data/record_index.h"
 
 namespace velkarin::washset {
 
@@ -23,8 +24,24 @@ struct AddonPool {
   std::vector<std::string> candidates;
 };
 
-// The first pool record in list order with this pool ID; nothing when no
+// Position of the first pool record in list order with this pool ID, found
+// by a search for the list and a walk over its records; nothing when no
 // record carries it or the file has no pool list.
+std::optional<std::int64_t> FindAddonPoolRecord(const data::ElementData& data, std::int32_t poolId);
+
+// The same answers from one search and one walk per loaded file.
+class AddonPoolIndex {
+ public:
+  explicit AddonPoolIndex(const data::ElementData& data);
+  std::optional<std::int64_t> FirstRecord(std::int32_t poolId) const { return records_.FirstRecord(poolId); }
+
+ private:
+  data::RecordIdIndex records_;
+};
+
+// The first pool record in list order with this pool ID, read; nothing when
+// no record carries it or the file has no pool list. The record is found
+// through the AddonPoolIndex cached with the data.
 std::optional<AddonPool> LookupAddonPool(const data::ElementData& data, std::int32_t poolId);
 
 // A float in at most six significant digits, rounded half away from zero

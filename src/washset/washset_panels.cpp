@@ -1,7 +1,7 @@
 #include "washset_panels.h"
 
+#include <algorithm>
 #include <charconv>
-#include <unordered_map>
 
 #include "addon/number_text.h"
 #include "data/codepage.h"
@@ -33,23 +33,6 @@ app::PanelLine SetNameLine(const SetInfo& set) {
   return {app::colour::kGrey, set.name + count};
 }
 
-// The index of the first listed item of each member ID, found in one pass
-// over the list (a set may claim any number of members).
-std::unordered_map<std::int32_t, size_t> FirstListedIndex(const std::vector<std::int32_t>& members,
-                                                         std::span<const std::int32_t> equipIds) {
-  std::unordered_map<std::int32_t, size_t> wanted;
-  for (std::int32_t id : members) wanted.emplace(id, equipIds.size());
-  size_t found = 0;
-  for (size_t k = 0; k < equipIds.size() && found < wanted.size(); ++k) {
-    auto it = wanted.find(equipIds[k]);
-    if (it != wanted.end() && it->second == equipIds.size()) {
-      it->second = k;
-      ++found;
-    }
-  }
-  return wanted;
-}
-
 }  // namespace
 
 app::PanelLines RenderWashPanel(const data::ElementData& data, std::int64_t recordPos) {
@@ -63,26 +46,51 @@ app::PanelLines RenderWashPanel(const data::ElementData& data, std::int64_t reco
   return lines;
 }
 
+FirstRowIndex::FirstRowIndex(std::span<const std::int32_t> equipIds) {
+  firsts_.reserve(equipIds.size());
+  for (std::size_t row = 0; row < equipIds.size(); ++row) {
+    firsts_.emplace_back(equipIds[row], static_cast<std::uint32_t>(row));
+  }
+  // Sorting by (ID, row) puts the first row of each ID first.
+  std::sort(firsts_.begin(), firsts_.end());
+  auto sameId = [](const auto& a, const auto& b) { return a.first == b.first; };
+  firsts_.erase(std::unique(firsts_.begin(), firsts_.end(), sameId), firsts_.end());
+}
+
+std::optional<std::size_t> FirstRowIndex::FirstRow(std::int32_t equipId) const {
+  auto it = std::lower_bound(firsts_.begin(), firsts_.end(), equipId,
+                             [](const auto& entry, std::int32_t id) { return entry.first < id; });
+  if (it == firsts_.end() || it->first != equipId) return std::nullopt;
+  return it->second;
+}
+
 app::PanelLines RenderSetPanel(const data::ElementData& data, std::int64_t recordPos,
                                std::span<const std::int32_t> equipIds,
-                               std::span<const std::string> equipNames) {
+                               std::span<const std::string> equipNames, const FirstRowIndex& rows) {
   auto set = LookupSet(data, data::EquipRecord(data, recordPos).EquipId());
   if (!set) return {};
   app::PanelLines lines{{app::colour::kGrey, GBK("套装属性")}};
   for (size_t i = 0; i < set->bonuses.size(); ++i) {
-    std::string line = "(";  // appended piece by piece: g++ 12 -O3 warns falsely on "(" + string
-    line += std::to_string(i + 2);
-    line += ')';
-    line += set->bonuses[i];
-    lines.push_back({app::colour::kGrey, std::move(line)});
+    std::string text = "(";
+    text += std::to_string(i + 2);
+    text += ")";
+    text += set->bonuses[i];
+    lines.push_back({app::colour::kGrey, std::move(text)});
   }
   lines.push_back(SetNameLine(*set));
-  auto listed = FirstListedIndex(set->members, equipIds);
   for (std::int32_t id : set->members) {
-    size_t k = listed[id];
-    if (k < equipNames.size() && k < equipIds.size()) lines.push_back({app::colour::kGrey, "    " + equipNames[k]});
+    auto row = rows.FirstRow(id);
+    if (row && *row < equipNames.size() && *row < equipIds.size()) {
+      lines.push_back({app::colour::kGrey, "    " + equipNames[*row]});
+    }
   }
   return lines;
+}
+
+app::PanelLines RenderSetPanel(const data::ElementData& data, std::int64_t recordPos,
+                               std::span<const std::int32_t> equipIds,
+                               std::span<const std::string> equipNames) {
+  return RenderSetPanel(data, recordPos, equipIds, equipNames, FirstRowIndex(equipIds));
 }
 
 }  // namespace velkarin::washset

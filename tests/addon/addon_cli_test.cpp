@@ -136,7 +136,8 @@ TEST(AddonCli, DescribesTheSampleAndAgreesWithTheIds) {
   std::string ids;
   for (const Json& line : all.lines) {
     EXPECT_NE(line["text"], "") << line.dump();
-    ids += " " + std::to_string(line["id"].get<std::int32_t>());
+    ids += ' ';
+    ids += std::to_string(line["id"].get<std::int32_t>());
   }
   CliRun byId = Cli("addon " + Q(path) + ids);
   ASSERT_EQ(byId.status, 0) << byId.err;
