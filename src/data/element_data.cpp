@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <limits>
 
 #include "codepage.h"
@@ -17,7 +18,7 @@ template <typename T>
 T ReadLittleEndian(const ElementData& data, std::int64_t offset) {
   unsigned char raw[sizeof(T)] = {};
   std::string_view present = data.ReadBytes(offset, sizeof(T));
-  std::copy(present.begin(), present.end(), raw);  // no bytes at all past the end
+  if (!present.empty()) std::memcpy(raw, present.data(), present.size());  // none past the end
   std::uint64_t value = 0;
   for (size_t i = sizeof(T); i-- > 0;) value = (value << 8) | raw[i];
   if constexpr (sizeof(T) == 4) {
@@ -56,7 +57,7 @@ const void* ElementData::FindCached(const void* key) const {
 
 ElementData ElementData::FromBytes(std::string_view bytes) {
   auto copy = std::make_unique_for_overwrite<char[]>(bytes.size());
-  std::copy(bytes.begin(), bytes.end(), copy.get());
+  if (!bytes.empty()) std::memcpy(copy.get(), bytes.data(), bytes.size());
   return ElementData(std::move(copy), static_cast<std::int64_t>(bytes.size()));
 }
 
