@@ -4,12 +4,10 @@
 
 #include "codepage.h"
 #include "lists.h"
+#include "named_lists.h"
 
 namespace velkarin::data {
 namespace {
-// The marker name stands 20 bytes after the list header: 8 of header, then the
-// first record's ID and two more int32 fields before its name.
-constexpr std::int64_t kMarkerToHeader = kListHeaderBytes + equip_field::kEquipName;
 constexpr size_t kPrefixBytes = 7;
 }  // namespace
 
@@ -29,13 +27,11 @@ float EquipRecord::AttackRange() const {
   return data_.ReadFloat(OffsetAdd(pos_, equip_field::kAttackRange));
 }
 
-const std::string& EquipListMarker() { return GBK("菜鸟布衣(男)"); }
-
 EquipListLocation LocateEquipList(const ElementData& data) {
   EquipListLocation list;
-  auto marker = data.FindMarker(EquipListMarker());
-  if (!marker) return list;
-  list.pos = *marker - kMarkerToHeader;
+  auto pos = LocateNamedList(data, NamedList::Equip);
+  if (!pos) return list;
+  list.pos = *pos;
   ListHeader header = ReadListHeader(data, list.pos);
   list.recordSize = header.recordSize;
   list.count = header.recordCount;

@@ -106,8 +106,6 @@ EquipListLocation LocateEquipList(const ElementData& data);
 // between the first record's position and the end of the data.
 std::int64_t ListableRecordCount(const ElementData& data, const EquipListLocation& list);
 
-// The GBK marker name of the first equipment record.
-const std::string& EquipListMarker();
 
 // A name or subtitle may start with "^RRGGBB": the colour of the rest.
 struct ColourPrefixSplit {

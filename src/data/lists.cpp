@@ -56,9 +56,5 @@ std::optional<std::int64_t> LocateListByPattern(const ElementData& data, std::st
   return *found - nameOffset - kListHeaderBytes;
 }
 
-std::optional<std::int64_t> LocateListByName(const ElementData& data, std::string_view gbkName,
-                                             std::int64_t nameOffset) {
-  return LocateListByPattern(data, ToWideBytes(gbkName), nameOffset);
-}
 
 }  // namespace velkarin::data

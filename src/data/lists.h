@@ -30,14 +30,13 @@ std::int64_t ListHeaderPos(const ElementData& data, std::int32_t listNumber);
 // offset 0) in list `listNumber`; the empty text when the list has none.
 std::string ListRecordName(const ElementData& data, std::int32_t listNumber, std::int32_t id);
 
-// Header position of the list found by the name of its first record: the
-// first occurrence of `pattern` is taken as that record's name field, which
-// lies `nameOffset` bytes into the record.
+// Header position of the list found by the name of its first record, by a
+// plain search: the first occurrence of `pattern` is taken as that record's
+// name field, which lies `nameOffset` bytes into the record. The viewer
+// locates its lists through LocateNamedList (named_lists.h), which answers
+// the same from one search for all of them.
 std::optional<std::int64_t> LocateListByPattern(const ElementData& data, std::string_view pattern,
                                                 std::int64_t nameOffset);
-// The same with the UTF-16LE form of a GBK name as the pattern.
-std::optional<std::int64_t> LocateListByName(const ElementData& data, std::string_view gbkName,
-                                             std::int64_t nameOffset);
 
 // The last record index from k on whose position stays outside the data on
 // the side it is on: at or beyond `bound` for the records past the end,

@@ -3,13 +3,13 @@
 #include "addon/number_text.h"
 #include "data/codepage.h"
 #include "data/lists.h"
+#include "data/named_lists.h"
 
 namespace velkarin::equip {
 namespace {
 
 // Offsets inside a pool record.
 constexpr std::int64_t kIdOffset = 0;
-constexpr std::int64_t kNameOffset = 4;
 constexpr std::int64_t kValuesOffset = 72;
 constexpr int kValues = 4;
 constexpr std::int64_t kRecordExtent = kValuesOffset + 4 * kValues;
@@ -21,7 +21,7 @@ struct PoolList {
 };
 
 std::optional<PoolList> LocatePoolList(const data::ElementData& data) {
-  auto header = data::LocateListByName(data, GBK("测试主属性随机库"), kNameOffset);
+  auto header = data::LocateNamedList(data, data::NamedList::MainAttrPool);
   if (!header) return std::nullopt;
   return PoolList{data::OffsetAdd(*header, data::kListHeaderBytes), data::ReadListHeader(data, *header)};
 }

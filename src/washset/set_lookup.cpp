@@ -8,6 +8,7 @@
 #include "addon/addon.h"
 #include "data/codepage.h"
 #include "data/lists.h"
+#include "data/named_lists.h"
 
 namespace velkarin::washset {
 namespace {
@@ -21,7 +22,6 @@ constexpr std::int64_t kBonusBase = 124;
 constexpr std::int64_t kSlotBytes = 4;
 
 // The first record's name, with the low byte of its terminating zero.
-std::string SetListPattern() { return data::ToWideBytes(GBK("测试套装")) + '\0'; }
 
 std::int64_t FloorMod4(std::int64_t x) { return ((x % 4) + 4) % 4; }
 
@@ -130,7 +130,7 @@ struct SetList {
 };
 
 std::optional<SetList> LocateSetList(const data::ElementData& data) {
-  auto header = data::LocateListByPattern(data, SetListPattern(), kName);
+  auto header = data::LocateNamedList(data, data::NamedList::Set);
   if (!header) return std::nullopt;
   data::ListHeader list = data::ReadListHeader(data, *header);
   std::int64_t first = data::OffsetAdd(*header, data::kListHeaderBytes);

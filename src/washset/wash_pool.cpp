@@ -8,13 +8,13 @@
 #include "addon_range.h"
 #include "data/codepage.h"
 #include "data/lists.h"
+#include "data/named_lists.h"
 
 namespace velkarin::washset {
 namespace {
 
 // Offsets inside a pool record and inside one of its candidate slots.
 constexpr std::int64_t kPoolId = 0;
-constexpr std::int64_t kName = 4;
 constexpr std::int64_t kCountProbabilities = 68;
 constexpr std::int64_t kSlots = 104;
 constexpr std::int64_t kSlotBytes = 24;
@@ -31,7 +31,6 @@ constexpr int kSignificant = 6;
 // Enough digits to write any float exactly (a subnormal needs 105).
 constexpr int kExactDigits = 120;
 
-const std::string& PoolListMarker() { return GBK("测试附加属性随机库"); }
 
 // Where the pool records start and how the header walks them.
 struct PoolList {
@@ -40,7 +39,7 @@ struct PoolList {
 };
 
 std::optional<PoolList> LocatePoolList(const data::ElementData& data) {
-  auto header = data::LocateListByName(data, PoolListMarker(), kName);
+  auto header = data::LocateNamedList(data, data::NamedList::AddonPool);
   if (!header) return std::nullopt;
   return PoolList{data::OffsetAdd(*header, data::kListHeaderBytes), data::ReadListHeader(data, *header)};
 }

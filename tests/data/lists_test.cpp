@@ -7,6 +7,9 @@
 
 #include "data/equip_record.h"
 #include "fixtures.h"
+#include "data/named_lists.h"
+#include "sample/hostile.h"
+#include "sample/sample.h"
 
 namespace velkarin::data {
 namespace {
@@ -165,6 +168,49 @@ TEST(FindFirstRecordTest, AgreesWithThePlainLoopOnRandomLayouts) {
               PlainFirstRecord(first, size, count, matches))
         << "first " << first << " size " << size << " count " << count;
   }
+}
+
+}  // namespace
+}  // namespace velkarin::data
+
+namespace velkarin::data {
+namespace {
+
+struct NamedCase {
+  NamedList list;
+  std::string pattern;
+  std::int64_t nameOffset;
+};
+
+std::vector<NamedCase> NamedCases() {
+  return {{NamedList::Equip, sample::Utf16Le("菜鸟布衣(男)"), 12},
+          {NamedList::MainAttrPool, sample::Utf16Le("测试主属性随机库"), 4},
+          {NamedList::AddonPool, sample::Utf16Le("测试附加属性随机库"), 4},
+          {NamedList::Set, sample::Utf16Le("测试套装") + std::string(1, '\0'), 4}};
+}
+
+void ExpectSameAsPlainSearch(const std::string& bytes, const std::string& what) {
+  ElementData data = DataOf(bytes);
+  for (const NamedCase& c : NamedCases()) {
+    EXPECT_EQ(LocateNamedList(data, c.list), LocateListByPattern(data, c.pattern, c.nameOffset)) << what;
+  }
+}
+
+TEST(LocateNamedListTest, AgreesWithThePlainSearchOfEachName) {
+  ExpectSameAsPlainSearch(sample::GenerateSample({30, 2, 0}), "sample");
+  for (const auto& file : sample::HostileFiles()) ExpectSameAsPlainSearch(file.bytes, file.name);
+}
+
+TEST(LocateNamedListTest, NamesThatBeginAlikeAreEachFoundAtTheirFirstOccurrence) {
+  const std::string set = sample::Utf16Le("测试套装");
+  // The set's name first without its terminator's low byte, then a pool's
+  // name, the set's whole marker, at odd offsets, and another pool name cut.
+  std::string bytes = "x" + set + "y" + sample::Utf16Le("测试附加属性随机库") + set + std::string(1, '\0') +
+                      "z" + sample::Utf16Le("测试主属性随机").substr(0, 13);
+  ExpectSameAsPlainSearch(bytes, "interleaved");
+  ElementData data = DataOf(bytes);
+  EXPECT_EQ(LocateNamedList(data, NamedList::Set), static_cast<std::int64_t>(1 + 8 + 1 + 18) - 12);
+  EXPECT_EQ(LocateNamedList(data, NamedList::MainAttrPool), std::nullopt);
 }
 
 }  // namespace
