@@ -38,16 +38,13 @@ std::string EscapeCell(const std::string& utf8) {
   return out;
 }
 
-// The show object of the viewer's current row and panels.
-Json ShowObject(Viewer& viewer, const JsonOutput& out, int row) {
+// The show object of the viewer's current row, as one line.
+void AppendShowLine(std::string& buffer, Viewer& viewer, const JsonOutput& out, int row) {
   const app::AppState& state = viewer.State();
-  Json obj;
-  obj["row"] = row;
-  obj["id"] = state.equipIds[static_cast<size_t>(row)];
-  out.PutText(obj, "name", "gbk", state.equipNames[static_cast<size_t>(row)]);
-  out.PutText(obj, "refine", "refine_gbk", viewer.Window().EditText(ui::EditBox::Refine));
-  out.PutPanels(obj, viewer.Window());
-  return obj;
+  JsonWriter writer(buffer);
+  out.WriteShow(writer, row, state.equipIds[static_cast<size_t>(row)],
+                state.equipNames[static_cast<size_t>(row)], viewer.Window());
+  buffer += '\n';
 }
 
 void PrintShowText(Viewer& viewer, int row) {
@@ -132,7 +129,10 @@ int RunShow(const ShowOptions& options) {
   viewer.Window().UserSelectRow(static_cast<int>(row));
   SetRefine(viewer, options.refine);
   if (options.json) {
-    PrintLine(ShowObject(viewer, JsonOutput(options.bytes), static_cast<int>(row)));
+    JsonOutput out(options.bytes);
+    std::string line;
+    AppendShowLine(line, viewer, out, static_cast<int>(row));
+    std::cout << line << std::flush;
   } else {
     PrintShowText(viewer, static_cast<int>(row));
   }
@@ -148,8 +148,7 @@ int RunExport(const ExportOptions& options) {
   const auto rows = static_cast<int>(viewer.State().equipIds.size());
   for (int row = 0; row < rows; ++row) {
     viewer.Window().UserSelectRow(row);
-    buffer += ShowObject(viewer, out, row).dump(-1, ' ', false, Json::error_handler_t::replace);
-    buffer += '\n';
+    AppendShowLine(buffer, viewer, out, row);
     if (buffer.size() > (1u << 20)) {
       std::cout << buffer;
       buffer.clear();

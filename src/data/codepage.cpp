@@ -99,9 +99,7 @@ std::u16string DecodeUtf8(std::string_view utf8, bool& clean) {
   return units;
 }
 
-std::string EncodeUtf8(std::u16string_view units) {
-  std::string out;
-  out.reserve(units.size() * 3);
+void AppendEncodedUtf8(std::u16string_view units, std::string& out) {
   for (size_t i = 0; i < units.size();) {
     size_t len = CharLength(units, i);
     char32_t cp = units[i];
@@ -110,7 +108,6 @@ std::string EncodeUtf8(std::u16string_view units) {
     AppendUtf8(cp, out);
     i += len;
   }
-  return out;
 }
 
 // UTF-16 to GBK; `clean` turns false when some character became "?".
@@ -133,18 +130,15 @@ std::string ConvertToGbk(std::u16string_view units, bool& clean) {
   return out;
 }
 
-}  // namespace
+bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
 
-std::string Utf16ToGbk(std::u16string_view units) {
-  bool clean = true;
-  return ConvertToGbk(units, clean);
-}
-
-std::u16string GbkToUtf16(std::string_view gbk) {
-  std::u16string out;
-  if (backend::GbkToUtf16(gbk, out)) return out;
-  out.clear();
-  std::u16string piece;
+// Appends the UTF-16 form of whole GBK characters; bad bytes become U+FFFD.
+void AppendGbkRun(std::string_view gbk, std::u16string& out) {
+  thread_local std::u16string piece;
+  if (backend::GbkToUtf16(gbk, piece)) {
+    out += piece;
+    return;
+  }
   for (size_t i = 0; i < gbk.size();) {
     size_t len = GbkCharLength(gbk, i);
     if (backend::GbkToUtf16(gbk.substr(i, len), piece)) {
@@ -154,6 +148,37 @@ std::u16string GbkToUtf16(std::string_view gbk) {
     }
     i += len;
   }
+}
+
+// Splits a GBK text into runs of ASCII, which is the same in UTF-16 and UTF-8
+// and needs no platform call, and runs of whole other characters (a trail
+// byte in the ASCII range stays with its lead byte).
+template <class AsciiRun, class OtherRun>
+void SplitAtAscii(std::string_view gbk, AsciiRun&& ascii, OtherRun&& other) {
+  for (size_t i = 0; i < gbk.size();) {
+    size_t end = i;
+    while (end < gbk.size() && IsAscii(gbk[end])) ++end;
+    if (end > i) ascii(gbk.substr(i, end - i));
+    i = end;
+    while (end < gbk.size() && !IsAscii(gbk[end])) end += GbkCharLength(gbk, end);
+    if (end > i) other(gbk.substr(i, end - i));
+    i = end;
+  }
+}
+
+}  // namespace
+
+std::string Utf16ToGbk(std::u16string_view units) {
+  bool clean = true;
+  return ConvertToGbk(units, clean);
+}
+
+std::u16string GbkToUtf16(std::string_view gbk) {
+  std::u16string out;
+  out.reserve(gbk.size());
+  SplitAtAscii(
+      gbk, [&](std::string_view ascii) { out.append(ascii.begin(), ascii.end()); },
+      [&](std::string_view run) { AppendGbkRun(run, out); });
   return out;
 }
 
@@ -210,6 +235,18 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
   return DecodeUtf8(utf8, clean);
 }
 
-std::string GbkToUtf8(std::string_view gbk) { return EncodeUtf8(GbkToUtf16(gbk)); }
+std::string GbkToUtf8(std::string_view gbk) {
+  std::string out;
+  out.reserve(gbk.size() + gbk.size() / 2);
+  thread_local std::u16string units;
+  SplitAtAscii(
+      gbk, [&](std::string_view ascii) { out += ascii; },
+      [&](std::string_view run) {
+        units.clear();
+        AppendGbkRun(run, units);
+        AppendEncodedUtf8(units, out);
+      });
+  return out;
+}
 
 }  // namespace velkarin::data

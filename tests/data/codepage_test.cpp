@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "data/codepage_backend.h"
+
 #include "fixtures.h"
 
 namespace velkarin::data {
@@ -69,6 +73,60 @@ TEST(CodepageTest, StrictConversionRefusesWhatGbkCannotHold) {
 TEST(CodepageTest, BadGbkBytesBecomeReplacementCharacters) {
   EXPECT_EQ(GbkToUtf8("A\xff" "B"), "A\xEF\xBF\xBD" "B");
   EXPECT_EQ(GbkToUtf8("\xb2"), "\xEF\xBF\xBD");  // a lead byte cut by the end
+}
+
+// The conversion as the platform gives it for the whole text, or character by
+// character where it refuses: the reference the ASCII shortcut must match.
+std::u16string PlainGbkToUtf16(std::string_view gbk) {
+  std::u16string out;
+  if (backend::GbkToUtf16(gbk, out)) return out;
+  out.clear();
+  std::u16string piece;
+  for (size_t i = 0; i < gbk.size();) {
+    auto lead = static_cast<unsigned char>(gbk[i]);
+    auto trail = i + 1 < gbk.size() ? static_cast<unsigned char>(gbk[i + 1]) : 0;
+    size_t len = lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 1;
+    out += backend::GbkToUtf16(gbk.substr(i, len), piece) ? piece : std::u16string(1, u'\uFFFD');
+    i += len;
+  }
+  return out;
+}
+
+std::string HexOf(std::string_view bytes) {
+  std::string out;
+  for (char c : bytes) {
+    auto b = static_cast<unsigned char>(c);
+    out.push_back("0123456789abcdef"[b >> 4]);
+    out.push_back("0123456789abcdef"[b & 0xF]);
+  }
+  return out;
+}
+
+void ExpectPlainConversion(const std::string& gbk) {
+  std::u16string expected = PlainGbkToUtf16(gbk);
+  ASSERT_EQ(GbkToUtf16(gbk), expected) << HexOf(gbk);
+  ASSERT_EQ(Utf8ToUtf16(GbkToUtf8(gbk)), expected) << HexOf(gbk);
+}
+
+// Every byte and byte pair, alone and between ASCII (where a trail byte in the
+// ASCII range must stay with its lead), and random texts mixing ASCII, lead
+// and trail bytes.
+TEST(CodepageTest, GbkConversionMatchesThePlatformsCharacterByCharacter) {
+  for (int a = 0; a < 256; ++a) {
+    ExpectPlainConversion(Bytes({a}));
+    ExpectPlainConversion(Bytes({'x', a, 'A'}));
+    for (int b = 0; b < 256; ++b) ExpectPlainConversion(Bytes({'x', a, b, 'A', 0xB2}));
+  }
+  static const int kPool[] = {0x00, 0x09, 0x0A, 0x20, 0x22, 0x40, 0x41, 0x5C, 0x7E, 0x7F, 0x80, 0x81,
+                              0xA1, 0xA2, 0xAA, 0xB2, 0xBC, 0xD7, 0xF8, 0xFE, 0xFF};
+  std::mt19937 random(7);
+  std::uniform_int_distribution<size_t> pick(0, std::size(kPool) - 1), length(1, 16);
+  for (int n = 0; n < 20000; ++n) {
+    std::string gbk;
+    for (size_t k = length(random); k > 0; --k) gbk.push_back(static_cast<char>(kPool[pick(random)]));
+    ExpectPlainConversion(gbk);
+  }
+  ExpectPlainConversion(G("装备：精炼等级 +12\t(男)") + "\xff" + G("物理攻击"));
 }
 
 TEST(CodepageTest, GbkMacroIsTheConvertedLiteral) {

@@ -6,14 +6,18 @@ namespace velkarin::ui {
 
 void HeadlessWindow::UserSelectRow(int row) { ListSetCurrentRow(row); }
 
+std::string_view HeadlessWindow::LineText(const Segment& segment) {
+  std::string_view text = segment.text;
+  if (text.starts_with(' ')) text.remove_prefix(1);
+  if (text.ends_with("\r\n")) text.remove_suffix(2);
+  return text;
+}
+
 app::PanelLines HeadlessWindow::PanelLines(Panel panel) const {
   app::PanelLines lines;
-  for (const Segment& segment : PanelSegments(panel)) {
-    std::string_view text = segment.text;
-    if (text.starts_with(' ')) text.remove_prefix(1);
-    if (text.ends_with("\r\n")) text.remove_suffix(2);
-    lines.push_back({segment.format.colour, std::string(text)});
-  }
+  VisitPanelLines(panel, [&](ColourValue colour, std::string_view text) {
+    lines.push_back({colour, std::string(text)});
+  });
   return lines;
 }
 

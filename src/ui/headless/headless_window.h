@@ -43,6 +43,12 @@ class HeadlessWindow final : public Window {
   // The panel's lines as written by AppendPanelLine: each segment without its
   // leading space and its CRLF, in its colour.
   app::PanelLines PanelLines(Panel panel) const;
+  // The same lines handed to visit(ColourValue, std::string_view) one by one,
+  // without copying their texts; the views live until the panel changes.
+  template <class Visit>
+  void VisitPanelLines(Panel panel, Visit&& visit) const {
+    for (const Segment& segment : PanelSegments(panel)) visit(segment.format.colour, LineText(segment));
+  }
   const std::vector<Message>& Messages() const { return messages_; }
   std::optional<int> EndStatus() const { return endStatus_; }
   int FlatLookStyle() const { return flatLookStyle_; }
@@ -74,6 +80,7 @@ class HeadlessWindow final : public Window {
 
  private:
   static size_t Index(Panel panel) { return static_cast<size_t>(panel); }
+  static std::string_view LineText(const Segment& segment);
 
   Events* events_ = nullptr;
   FileReader fileReader_;
