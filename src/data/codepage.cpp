@@ -1,5 +1,8 @@
 #include "codepage.h"
 
+#include <cstdint>
+#include <vector>
+
 #include "codepage_backend.h"
 
 namespace velkarin::data {
@@ -22,13 +25,6 @@ size_t CharLength(std::u16string_view units, size_t i) {
 // our rule, whatever the platform's table says.
 bool IsUnmappable(std::u16string_view ch) {
   return (ch.size() == 1 && (IsSurrogate(ch[0]) || IsPrivateUse(ch[0])));
-}
-
-bool HasUnmappable(std::u16string_view units) {
-  for (size_t i = 0; i < units.size(); i += CharLength(units, i)) {
-    if (IsUnmappable(units.substr(i, CharLength(units, i)))) return true;
-  }
-  return false;
 }
 
 // Length in bytes of the GBK character starting at gbk[i]: 2 for a lead byte
@@ -111,17 +107,60 @@ void AppendEncodedUtf8(std::u16string_view units, std::string& out) {
 }
 
 // UTF-16 to GBK; `clean` turns false when some character became "?".
+// The GBK form of each BMP character, asked of the platform once and kept.
+// Code page 936 has no shift states, so a text's form is the forms of its
+// characters one after another.
+class BmpForms {
+ public:
+  BmpForms() : forms_(0x10000, kUnknown) {}
+
+  // Appends the form of a BMP character; false when GBK lacks it.
+  bool Append(char16_t unit, std::string& out) {
+    std::uint16_t& form = forms_[unit];
+    if (form == kUnknown) form = Ask(unit);
+    if (form == kNone) return false;
+    if (form == kUncacheable) return AppendFromPlatform(std::u16string_view(&unit, 1), out);
+    if (form > 0xFF) out.push_back(static_cast<char>(form >> 8));
+    out.push_back(static_cast<char>(form & 0xFF));
+    return true;
+  }
+
+  static bool AppendFromPlatform(std::u16string_view ch, std::string& out) {
+    thread_local std::string piece;
+    if (!backend::Utf16ToGbk(ch, piece)) return false;
+    out += piece;
+    return true;
+  }
+
+ private:
+  // A form is its byte, or its two bytes as lead * 256 + trail (lead 81..FE).
+  static constexpr std::uint16_t kUnknown = 0xFFFF;
+  static constexpr std::uint16_t kNone = 0xFFFE;
+  static constexpr std::uint16_t kUncacheable = 0xFFFD;  // a form of another length
+
+  static std::uint16_t Ask(char16_t unit) {
+    std::string piece;
+    if (!backend::Utf16ToGbk(std::u16string_view(&unit, 1), piece)) return kNone;
+    auto byte = [&](size_t i) { return static_cast<std::uint16_t>(static_cast<unsigned char>(piece[i])); };
+    if (piece.size() == 1) return byte(0);
+    if (piece.size() == 2 && byte(0) >= 0x81 && byte(0) <= 0xFE) return static_cast<std::uint16_t>(byte(0) << 8 | byte(1));
+    return kUncacheable;
+  }
+
+  std::vector<std::uint16_t> forms_;
+};
+
+// UTF-16 to GBK; `clean` turns false when some character became "?".
 std::string ConvertToGbk(std::u16string_view units, bool& clean) {
+  thread_local BmpForms forms;
   std::string out;
+  out.reserve(units.size() * 2);
   clean = true;
-  if (!HasUnmappable(units) && backend::Utf16ToGbk(units, out)) return out;
-  out.clear();
-  std::string piece;
   for (size_t i = 0; i < units.size();) {
     std::u16string_view ch = units.substr(i, CharLength(units, i));
-    if (!IsUnmappable(ch) && backend::Utf16ToGbk(ch, piece)) {
-      out += piece;
-    } else {
+    bool converted = !IsUnmappable(ch) && (ch.size() == 1 ? forms.Append(ch[0], out)
+                                                          : BmpForms::AppendFromPlatform(ch, out));
+    if (!converted) {
       out.push_back('?');
       clean = false;
     }

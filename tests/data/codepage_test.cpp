@@ -135,3 +135,25 @@ TEST(CodepageTest, GbkMacroIsTheConvertedLiteral) {
 
 }  // namespace
 }  // namespace velkarin::data
+
+namespace velkarin::data {
+namespace {
+
+// Every BMP character converts, alone and inside a text, as the platform's
+// own conversion of that character gives it (or "?" where GBK lacks it).
+TEST(CodepageTest, EveryBmpCharacterConvertsAsThePlatformGivesIt) {
+  for (char32_t cp = 1; cp <= 0xFFFF; ++cp) {
+    if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+    const char16_t unit = static_cast<char16_t>(cp);
+    std::string expected;
+    if ((cp >= 0xE000 && cp <= 0xF8FF) || !backend::Utf16ToGbk(std::u16string_view(&unit, 1), expected)) {
+      expected = "?";
+    }
+    ASSERT_EQ(Utf16ToGbk(std::u16string_view(&unit, 1)), expected) << std::hex << static_cast<unsigned>(cp);
+    const std::u16string text = {u'A', unit, u'B'};
+    ASSERT_EQ(Utf16ToGbk(text), "A" + expected + "B") << std::hex << static_cast<unsigned>(cp);
+  }
+}
+
+}  // namespace
+}  // namespace velkarin::data
