@@ -69,6 +69,7 @@ void Application::FillList(std::int64_t rows) {
     state_.equipNames.push_back(std::move(name));
   }
   state_.equipRows = washset::FirstRowIndex(state_.equipIds);
+  nameSearch_ = NameSearch(state_.equipNames);
   state_.recordPos = first + rows * state_.equipRecordSize;
 }
 
@@ -83,22 +84,20 @@ void Application::OnSearch() {
   std::string text = window_.EditText(ui::EditBox::Search);
   if (text.empty()) return;
   const auto n = static_cast<std::int32_t>(state_.equipNames.size());
-  const std::string* names = state_.equipNames.data();
-  // The cursor steps in a local, so that the loop over a long list keeps it
-  // in a register; it is stored wherever the loop ends.
-  std::int32_t cursor = state_.searchCursor;
-  for (std::int32_t tries = 0; tries < n; ++tries) {
-    cursor = cursor >= n ? 1 : cursor + 1;
-    if (data::ContainsAtCharBoundary(names[cursor - 1], text)) {
-      state_.searchCursor = cursor;
-      const int row = cursor - 1;
-      window_.ListSetCurrentRow(row);
-      window_.ListRedraw();
-      window_.ListEnsureVisible(row);
-      return;
-    }
+  if (n == 0) return;
+  // Each name is tested once, from the one after the last hit on, wrapping
+  // to the first; without a hit the cursor ends where that walk ends it.
+  const std::int32_t start = state_.searchCursor >= n ? 0 : state_.searchCursor;
+  auto hit = nameSearch_.FirstMatch(start, n, text);
+  if (!hit) hit = nameSearch_.FirstMatch(0, start, text);
+  if (!hit) {
+    state_.searchCursor = state_.searchCursor >= 1 && state_.searchCursor <= n ? state_.searchCursor : n;
+    return;
   }
-  state_.searchCursor = cursor;
+  state_.searchCursor = *hit + 1;
+  window_.ListSetCurrentRow(*hit);
+  window_.ListRedraw();
+  window_.ListEnsureVisible(*hit);
 }
 
 void Application::OnRowChanged() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/name_search.h"
 #include "app/panel.h"
 #include "data/element_data.h"
 #include "ui/ui.h"
@@ -54,6 +55,7 @@ class Application final : public ui::Events {
 
   ui::Window& window_;
   AppState state_;
+  NameSearch nameSearch_;  // over state_.equipNames, rebuilt with them
 };
 
 }  // namespace velkarin::app
