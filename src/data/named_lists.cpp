@@ -90,4 +90,11 @@ std::optional<std::int64_t> LocateNamedList(const ElementData& data, NamedList l
   return data.Cached<NamedListHeaders>().headers[static_cast<size_t>(list)];
 }
 
+std::optional<ListRecords> NamedListRecords(const ElementData& data, NamedList list) {
+  auto header = LocateNamedList(data, list);
+  if (!header) return std::nullopt;
+  ListHeader h = ReadListHeader(data, *header);
+  return ListRecords{OffsetAdd(*header, kListHeaderBytes), h.recordSize, h.recordCount};
+}
+
 }  // namespace velkarin::data

@@ -16,4 +16,13 @@ enum class NamedList { Equip, MainAttrPool, AddonPool, Set };
 // the name field of the list's first record. Nothing without a marker.
 std::optional<std::int64_t> LocateNamedList(const ElementData& data, NamedList list);
 
+// The records of a named list as its header gives them: where the first
+// starts, their size and their count (neither checked).
+struct ListRecords {
+  std::int64_t first = 0;
+  std::int32_t size = 0;
+  std::int32_t count = 0;
+};
+std::optional<ListRecords> NamedListRecords(const ElementData& data, NamedList list);
+
 }  // namespace velkarin::data

@@ -14,32 +14,20 @@ constexpr std::int64_t kValuesOffset = 72;
 constexpr int kValues = 4;
 constexpr std::int64_t kRecordExtent = kValuesOffset + 4 * kValues;
 
-// Where the pool records start and how the header walks them.
-struct PoolList {
-  std::int64_t first = 0;
-  data::ListHeader header;
-};
-
-std::optional<PoolList> LocatePoolList(const data::ElementData& data) {
-  auto header = data::LocateNamedList(data, data::NamedList::MainAttrPool);
-  if (!header) return std::nullopt;
-  return PoolList{data::OffsetAdd(*header, data::kListHeaderBytes), data::ReadListHeader(data, *header)};
-}
-
 data::RecordIdIndex IndexOfPoolList(const data::ElementData& data) {
-  auto list = LocatePoolList(data);
+  auto list = data::NamedListRecords(data, data::NamedList::MainAttrPool);
   if (!list) return {};
-  return data::RecordIdIndex(data, list->first, list->header.recordSize, list->header.recordCount,
+  return data::RecordIdIndex(data, list->first, list->size, list->count,
                              kRecordExtent, kIdOffset);
 }
 
 }  // namespace
 
 std::optional<std::int64_t> FindMainAttrPoolRecord(const data::ElementData& data, std::int32_t poolId) {
-  auto list = LocatePoolList(data);
+  auto list = data::NamedListRecords(data, data::NamedList::MainAttrPool);
   if (!list) return std::nullopt;
   return data::FindFirstRecord(
-      data, list->first, list->header.recordSize, list->header.recordCount, kRecordExtent,
+      data, list->first, list->size, list->count, kRecordExtent,
       [&](std::int64_t pos) { return data.ReadInt32(data::OffsetAdd(pos, kIdOffset)) == poolId; });
 }
 

@@ -130,14 +130,12 @@ struct SetList {
 };
 
 std::optional<SetList> LocateSetList(const data::ElementData& data) {
-  auto header = data::LocateNamedList(data, data::NamedList::Set);
-  if (!header) return std::nullopt;
-  data::ListHeader list = data::ReadListHeader(data, *header);
-  std::int64_t first = data::OffsetAdd(*header, data::kListHeaderBytes);
+  auto list = data::NamedListRecords(data, data::NamedList::Set);
+  if (!list) return std::nullopt;
   // Records lying wholly before the data all read their count and members at
   // offset 0, and so look the same.
   std::int64_t extent = kFirstMember + kSlotBytes * std::max(0, data.ReadInt32(0));
-  return SetList{first, list.recordSize, RecordsWorthVisiting(first, list.recordSize, list.recordCount), extent};
+  return SetList{list->first, list->size, RecordsWorthVisiting(list->first, list->size, list->count), extent};
 }
 
 bool StartsInside(const data::ElementData& data, std::int64_t pos) { return pos >= 0 && pos < data.Size(); }

@@ -32,22 +32,10 @@ constexpr int kSignificant = 6;
 constexpr int kExactDigits = 120;
 
 
-// Where the pool records start and how the header walks them.
-struct PoolList {
-  std::int64_t first = 0;
-  data::ListHeader header;
-};
-
-std::optional<PoolList> LocatePoolList(const data::ElementData& data) {
-  auto header = data::LocateNamedList(data, data::NamedList::AddonPool);
-  if (!header) return std::nullopt;
-  return PoolList{data::OffsetAdd(*header, data::kListHeaderBytes), data::ReadListHeader(data, *header)};
-}
-
 data::RecordIdIndex IndexOfPoolList(const data::ElementData& data) {
-  auto list = LocatePoolList(data);
+  auto list = data::NamedListRecords(data, data::NamedList::AddonPool);
   if (!list) return {};
-  return data::RecordIdIndex(data, list->first, list->header.recordSize, list->header.recordCount,
+  return data::RecordIdIndex(data, list->first, list->size, list->count,
                              kPoolId + 4, kPoolId);
 }
 
@@ -162,10 +150,10 @@ std::string SixDigitText(float value) {
 }
 
 std::optional<std::int64_t> FindAddonPoolRecord(const data::ElementData& data, std::int32_t poolId) {
-  auto list = LocatePoolList(data);
+  auto list = data::NamedListRecords(data, data::NamedList::AddonPool);
   if (!list) return std::nullopt;
   return data::FindFirstRecord(
-      data, list->first, list->header.recordSize, list->header.recordCount, kPoolId + 4,
+      data, list->first, list->size, list->count, kPoolId + 4,
       [&](std::int64_t pos) { return data.ReadInt32(data::OffsetAdd(pos, kPoolId)) == poolId; });
 }
 
