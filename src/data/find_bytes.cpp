@@ -57,7 +57,8 @@ std::optional<std::int64_t> FindFirstPortable(std::string_view hay, std::string_
 
 std::optional<std::int64_t> FindFirst(std::string_view hay, std::string_view pattern) {
 #if defined(VELKARIN_HAVE_MEMMEM)
-  if (pattern.empty()) return std::nullopt;
+  // An empty buffer may have no address at all, which memmem must not see.
+  if (pattern.empty() || pattern.size() > hay.size()) return std::nullopt;
   const void* hit = memmem(hay.data(), hay.size(), pattern.data(), pattern.size());
   if (hit == nullptr) return std::nullopt;
   return static_cast<std::int64_t>(static_cast<const char*>(hit) - hay.data());
