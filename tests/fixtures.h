@@ -29,7 +29,7 @@ inline sample::FileBuilder FileWithEquips(const std::vector<sample::EquipSpec>& 
   file.List(sample::kNamedRecordSize, {});
   file.List(sample::kNamedRecordSize, list3);
   std::vector<sample::Record> records;
-  for (const auto& spec : equips) records.push_back(sample::EquipRecord(spec));
+  for (const auto& fields : equips) records.push_back(sample::EquipRecord(fields));
   file.List(424, records);
   return file;
 }

@@ -27,9 +27,9 @@ constexpr std::array<NamedListSpec, 4> kNamedLists = {{
     {NamedList::Set, "测试套装", true, 4},
 }};
 
-std::string MarkerPattern(const NamedListSpec& spec) {
-  std::string pattern = ToWideBytes(Utf8ToGbk(spec.name));
-  if (spec.withTerminatorByte) pattern.push_back('\0');
+std::string MarkerPattern(const NamedListSpec& entry) {
+  std::string pattern = ToWideBytes(Utf8ToGbk(entry.name));
+  if (entry.withTerminatorByte) pattern.push_back('\0');
   return pattern;
 }
 

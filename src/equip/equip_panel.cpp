@@ -153,14 +153,14 @@ const SingleAttrLine& DefenceLine() {
 }
 
 void AddSingleAttrLine(app::PanelLines& lines, const MainAttrContext& ctx,
-                       const SingleAttrLine& spec, std::int32_t stored) {
-  std::int64_t value = ctx.Refined(spec.attr, stored);
-  const WashRange* range = ctx.RangeOf(spec.attr);
+                       const SingleAttrLine& line, std::int32_t stored) {
+  std::int64_t value = ctx.Refined(line.attr, stored);
+  const WashRange* range = ctx.RangeOf(line.attr);
   if (value + (range ? range->w2 : 0) <= 0) return;
-  std::string text = spec.label + IntText(value);
+  std::string text = line.label + IntText(value);
   if (range) {
-    text += spec.suffixOpen + IntText(value + range->w2) + "-" + IntText(value + range->w1) +
-            spec.suffixClose;
+    text += line.suffixOpen + IntText(value + range->w2) + "-" + IntText(value + range->w1) +
+            line.suffixClose;
   }
   lines.push_back(White(std::move(text)));
 }

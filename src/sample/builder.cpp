@@ -92,10 +92,10 @@ std::array<char, 4> IntParam(std::int32_t value) {
 
 std::array<char, 4> FloatParam(float value) { return IntParam(std::bit_cast<std::int32_t>(value)); }
 
-Record AddonRecord(const AddonSpec& spec) {
+Record AddonRecord(const AddonSpec& fields) {
   Record r(kAddonRecordSize);
-  r.Int32(0, spec.id).Int32(68, spec.type);
-  r.Bytes(76, std::string_view(spec.param1.data(), 4)).Bytes(80, std::string_view(spec.param2.data(), 4));
+  r.Int32(0, fields.id).Int32(68, fields.type);
+  r.Bytes(76, std::string_view(fields.param1.data(), 4)).Bytes(80, std::string_view(fields.param2.data(), 4));
   return r;
 }
 
@@ -125,35 +125,35 @@ Record EquipRecord(const EquipSpec& s) {
   return r;
 }
 
-Record MainAttrPoolRecord(const MainAttrPoolSpec& spec) {
+Record MainAttrPoolRecord(const MainAttrPoolSpec& fields) {
   Record r(kMainAttrPoolRecordSize);
-  r.Int32(0, spec.id).Name(4, spec.name);
-  for (int i = 0; i < 4; ++i) r.Int32(72 + 4 * i, spec.values[i]);
+  r.Int32(0, fields.id).Name(4, fields.name);
+  for (int i = 0; i < 4; ++i) r.Int32(72 + 4 * i, fields.values[i]);
   return r;
 }
 
-Record AddonPoolRecord(const AddonPoolSpec& spec) {
+Record AddonPoolRecord(const AddonPoolSpec& fields) {
   Record r(kAddonPoolRecordSize);
-  r.Int32(0, spec.id).Name(4, spec.name);
-  for (int j = 0; j < 6; ++j) r.Float(68 + 4 * j, spec.countProbabilities[j]);
-  for (std::size_t s = 0; s < spec.slots.size() && s < 64; ++s) {
+  r.Int32(0, fields.id).Name(4, fields.name);
+  for (int j = 0; j < 6; ++j) r.Float(68 + 4 * j, fields.countProbabilities[j]);
+  for (std::size_t s = 0; s < fields.slots.size() && s < 64; ++s) {
     std::int64_t e = 104 + 24 * static_cast<std::int64_t>(s);
-    const PoolEntrySpec& entry = spec.slots[s];
+    const PoolEntrySpec& entry = fields.slots[s];
     r.Int32(e, entry.type).Double(e + 4, entry.first).Double(e + 12, entry.second);
     r.Float(e + 20, entry.probability);
   }
   return r;
 }
 
-Record SetRecord(const SetSpec& spec, std::int32_t recordSize) {
+Record SetRecord(const SetSpec& fields, std::int32_t recordSize) {
   Record r(static_cast<std::size_t>(recordSize));
-  auto count = spec.memberCount >= 0 ? spec.memberCount : static_cast<std::int32_t>(spec.members.size());
-  r.Int32(0, spec.id).Name(4, spec.name).Int32(68, count);
-  for (std::size_t j = 0; j < spec.members.size(); ++j) {
-    r.Int32(72 + 4 * static_cast<std::int64_t>(j), spec.members[j]);
+  auto count = fields.memberCount >= 0 ? fields.memberCount : static_cast<std::int32_t>(fields.members.size());
+  r.Int32(0, fields.id).Name(4, fields.name).Int32(68, count);
+  for (std::size_t j = 0; j < fields.members.size(); ++j) {
+    r.Int32(72 + 4 * static_cast<std::int64_t>(j), fields.members[j]);
   }
-  for (std::size_t p = 0; p < spec.bonusAddonIds.size(); ++p) {
-    r.Int32(128 + 4 * static_cast<std::int64_t>(p), spec.bonusAddonIds[p]);
+  for (std::size_t p = 0; p < fields.bonusAddonIds.size(); ++p) {
+    r.Int32(128 + 4 * static_cast<std::int64_t>(p), fields.bonusAddonIds[p]);
   }
   return r;
 }

@@ -65,7 +65,7 @@ struct AddonSpec {
 };
 std::array<char, 4> IntParam(std::int32_t value);
 std::array<char, 4> FloatParam(float value);
-Record AddonRecord(const AddonSpec& spec);
+Record AddonRecord(const AddonSpec& fields);
 
 inline constexpr std::int32_t kNamedRecordSize = 72;
 // A record of a list read by ID and name (such as list 3).
@@ -93,7 +93,7 @@ struct EquipSpec {
   std::int32_t mainAttrPoolId = 0;
   std::int32_t washPoolId = 0;
 };
-Record EquipRecord(const EquipSpec& spec);
+Record EquipRecord(const EquipSpec& fields);
 
 inline constexpr std::int32_t kMainAttrPoolRecordSize = 88;
 struct MainAttrPoolSpec {
@@ -101,7 +101,7 @@ struct MainAttrPoolSpec {
   std::string name;
   std::array<std::int32_t, 4> values{};  // PoolValue1..4
 };
-Record MainAttrPoolRecord(const MainAttrPoolSpec& spec);
+Record MainAttrPoolRecord(const MainAttrPoolSpec& fields);
 
 inline constexpr std::int32_t kAddonPoolRecordSize = 1640;
 struct PoolEntrySpec {
@@ -116,7 +116,7 @@ struct AddonPoolSpec {
   std::array<float, 6> countProbabilities{};
   std::vector<PoolEntrySpec> slots;  // up to 64, slot 1 first
 };
-Record AddonPoolRecord(const AddonPoolSpec& spec);
+Record AddonPoolRecord(const AddonPoolSpec& fields);
 
 inline constexpr std::int32_t kSetRecordSize = 200;
 struct SetSpec {
@@ -126,7 +126,7 @@ struct SetSpec {
   std::vector<std::int32_t> bonusAddonIds;  // for 2, 3, ... pieces
   std::int32_t memberCount = -1;  // -1: the number of members
 };
-Record SetRecord(const SetSpec& spec, std::int32_t recordSize = kSetRecordSize);
+Record SetRecord(const SetSpec& fields, std::int32_t recordSize = kSetRecordSize);
 
 // The names of the first records by which lists are found.
 inline constexpr std::string_view kEquipMarker = "菜鸟布衣(男)";

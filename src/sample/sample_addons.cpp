@@ -48,27 +48,27 @@ std::int32_t SkillId(Random& random, std::int32_t k) {
 
 // The two parameters of a special row: a skill or a number, then a level, a
 // cooldown in seconds (float) or a count.
-void SpecialParams(Random& random, const addon::AddonTypeRow& row, std::int32_t k, AddonSpec& spec) {
-  spec.param1 = IntParam(row.skillFirst ? SkillId(random, k) : random.Between(1, 3));
-  spec.param2 = row.decimals > 0 ? FloatParam(static_cast<float>(random.Between(1, 10)) / 2.0f)
+void SpecialParams(Random& random, const addon::AddonTypeRow& row, std::int32_t k, AddonSpec& fields) {
+  fields.param1 = IntParam(row.skillFirst ? SkillId(random, k) : random.Between(1, 3));
+  fields.param2 = row.decimals > 0 ? FloatParam(static_cast<float>(random.Between(1, 10)) / 2.0f)
                                  : IntParam(random.Between(1, row.skillFirst ? 5 : 2));
 }
 
 AddonSpec Addon(Random& random, std::int32_t type, std::int32_t k) {
   const addon::AddonTypeRow& row = *addon::FindAddonTypeRow(type);
-  AddonSpec spec;
-  spec.id = type * 100 + k;
-  spec.type = type;
+  AddonSpec fields;
+  fields.id = type * 100 + k;
+  fields.type = type;
   // A regular row never reads P2: fill it with noise that must not show.
-  spec.param2 = IntParam(random.Between(-1000, 1000));
+  fields.param2 = IntParam(random.Between(-1000, 1000));
   switch (row.valueText) {
-    case ValueText::IntText: spec.param1 = IntParam(IntValue(random, type)); break;
-    case ValueText::Percent: spec.param1 = FloatParam(random.Pick(kFractions)); break;
-    case ValueText::Plain: spec.param1 = FloatParam(random.Pick(kSpeeds)); break;
-    case ValueText::Tenths: spec.param1 = IntParam(random.Between(5, 50)); break;
-    case ValueText::Special: SpecialParams(random, row, k, spec); break;
+    case ValueText::IntText: fields.param1 = IntParam(IntValue(random, type)); break;
+    case ValueText::Percent: fields.param1 = FloatParam(random.Pick(kFractions)); break;
+    case ValueText::Plain: fields.param1 = FloatParam(random.Pick(kSpeeds)); break;
+    case ValueText::Tenths: fields.param1 = IntParam(random.Between(5, 50)); break;
+    case ValueText::Special: SpecialParams(random, row, k, fields); break;
   }
-  return spec;
+  return fields;
 }
 
 }  // namespace

@@ -119,11 +119,11 @@ std::vector<Record> EquipList(Random& random, std::int32_t items) {
 std::vector<Record> MainAttrPoolList(Random& random) {
   std::vector<Record> records;
   for (std::int32_t id = 1; id <= kMainPools; ++id) {
-    MainAttrPoolSpec spec{id, id == 1 ? std::string(kMainAttrPoolMarker) : "主属性随机库" + std::to_string(id), {}};
+    MainAttrPoolSpec fields{id, id == 1 ? std::string(kMainAttrPoolMarker) : "主属性随机库" + std::to_string(id), {}};
     std::int32_t low = random.Between(1, 30);
     std::int32_t high = low + random.Between(5, 60);
-    spec.values = {high, low, high + random.Between(0, 40), low + random.Between(0, 10)};
-    records.push_back(MainAttrPoolRecord(spec));
+    fields.values = {high, low, high + random.Between(0, 40), low + random.Between(0, 10)};
+    records.push_back(MainAttrPoolRecord(fields));
   }
   return records;
 }

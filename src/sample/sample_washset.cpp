@@ -92,19 +92,19 @@ constexpr std::int32_t kMembersAtMost = 8;
 std::vector<Record> AddonPoolList(Random& random) {
   std::vector<Record> records;
   for (std::int32_t id = 1; id <= kWashPools; ++id) {
-    AddonPoolSpec spec;
-    spec.id = id;
-    spec.name = id == 1 ? std::string(kAddonPoolMarker) : "附加属性随机库" + std::to_string(id);
-    spec.countProbabilities = kCountProfiles[static_cast<size_t>(id) % kCountProfiles.size()];
+    AddonPoolSpec fields;
+    fields.id = id;
+    fields.name = id == 1 ? std::string(kAddonPoolMarker) : "附加属性随机库" + std::to_string(id);
+    fields.countProbabilities = kCountProfiles[static_cast<size_t>(id) % kCountProfiles.size()];
     // Pool 2 has no candidates; the others walk through the kinds, with
     // empty slots here and there.
     std::int32_t candidates = id == 2 ? 0 : 2 + id % 10;
     for (std::int32_t s = 0; s < candidates; ++s) {
-      if (random.Chance(15)) spec.slots.push_back({});
+      if (random.Chance(15)) fields.slots.push_back({});
       const CandidateKind& kind = kCandidates[static_cast<size_t>(id * 5 + s) % kCandidates.size()];
-      spec.slots.push_back(Candidate(random, kind));
+      fields.slots.push_back(Candidate(random, kind));
     }
-    records.push_back(AddonPoolRecord(spec));
+    records.push_back(AddonPoolRecord(fields));
   }
   return records;
 }
@@ -113,17 +113,17 @@ std::vector<Record> SetList(Random& random, std::int32_t items) {
   std::vector<Record> records;
   std::int32_t sets = std::max(kMembersAtMost, items / 20);
   for (std::int32_t k = 0; k < sets; ++k) {
-    SetSpec spec;
-    spec.id = 500 + k;
-    spec.name = k == 0 ? std::string(kSetMarker) : std::string(random.Pick(kSetNames)) + "套装" + std::to_string(k);
+    SetSpec fields;
+    fields.id = 500 + k;
+    fields.name = k == 0 ? std::string(kSetMarker) : std::string(random.Pick(kSetNames)) + "套装" + std::to_string(k);
     // Every size from 1 to 8 pieces; now and then a piece that the
     // equipment list lacks, or a bonus that the addon list lacks.
     std::int32_t pieces = 1 + k % kMembersAtMost;
-    for (std::int32_t p = 0; p < pieces; ++p) spec.members.push_back(kFirstEquipId + random.Between(0, items - 1));
-    if (k % 4 == 2) spec.members.back() = kFirstEquipId + items + k;
-    for (std::int32_t p = 2; p <= pieces; ++p) spec.bonusAddonIds.push_back(SomeAddonId(random));
-    if (k % 7 == 5 && !spec.bonusAddonIds.empty()) spec.bonusAddonIds.front() = 99000 + k % 100;
-    records.push_back(SetRecord(spec));
+    for (std::int32_t p = 0; p < pieces; ++p) fields.members.push_back(kFirstEquipId + random.Between(0, items - 1));
+    if (k % 4 == 2) fields.members.back() = kFirstEquipId + items + k;
+    for (std::int32_t p = 2; p <= pieces; ++p) fields.bonusAddonIds.push_back(SomeAddonId(random));
+    if (k % 7 == 5 && !fields.bonusAddonIds.empty()) fields.bonusAddonIds.front() = 99000 + k % 100;
+    records.push_back(SetRecord(fields));
   }
   return records;
 }

@@ -47,10 +47,10 @@ std::string HostileFile(sample::Random& random, std::int32_t recordSize, std::in
   file.Header(recordSize, count);
   const std::int32_t records = random.Between(0, 12);
   for (std::int32_t k = 0; k < records; ++k) {
-    sample::AddonSpec spec{random.Between(-2, 6), random.Between(0, 85),
+    sample::AddonSpec fields{random.Between(-2, 6), random.Between(0, 85),
                            sample::IntParam(random.Between(-100, 100)),
                            sample::FloatParam(static_cast<float>(random.Between(0, 40)) / 20)};
-    file.Raw(sample::AddonRecord(spec).Data().substr(0, static_cast<std::size_t>(random.Between(1, 88))));
+    file.Raw(sample::AddonRecord(fields).Data().substr(0, static_cast<std::size_t>(random.Between(1, 88))));
   }
   return file.Data();
 }

@@ -27,10 +27,10 @@ std::string EquipFile(const std::string& name, const std::vector<EquipSpec>& equ
 }
 
 EquipSpec Equip(std::int32_t id, std::string name) {
-  EquipSpec spec;
-  spec.id = id;
-  spec.name = std::move(name);
-  return spec;
+  EquipSpec fields;
+  fields.id = id;
+  fields.name = std::move(name);
+  return fields;
 }
 
 // The application in a headless window that counts the row changes.

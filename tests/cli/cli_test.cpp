@@ -169,8 +169,8 @@ TEST(CliTest, ErrorsHaveTheirStatusAndOneLineOnStderr) {
 
 TEST(CliTest, AddonNeedsNoEquipmentList) {
   sample::FileBuilder file;
-  sample::AddonSpec spec{77, 1, sample::IntParam(50), {}};
-  file.List(sample::kAddonRecordSize, {sample::AddonRecord(spec), sample::AddonRecord(spec)});
+  sample::AddonSpec fields{77, 1, sample::IntParam(50), {}};
+  file.List(sample::kAddonRecordSize, {sample::AddonRecord(fields), sample::AddonRecord(fields)});
   std::string path = WriteFile("addons", file.Data());
   CliRun ids = Cli("addon '" + path + "' 77 -3");
   ASSERT_EQ(ids.status, 0) << ids.err;

@@ -114,13 +114,13 @@ TEST(JsonWriterTest, ShowObjectsOfTextsWithControlCharactersAreNlohmanns) {
   sample::EquipSpec marker;
   marker.id = 1;
   marker.name = "菜鸟布衣(男)";
-  sample::EquipSpec spec;
-  spec.id = 7;
+  sample::EquipSpec fields;
+  fields.id = 7;
   std::string controls;
   for (int c = 1; c < 0x20; ++c) controls.push_back(static_cast<char>(c));
-  spec.name = "布\"衣\\" + controls + "é€";
-  spec.subtitle = controls + "\"\\";
-  EXPECT_TRUE(ExpectShowObjectsAsNlohmann("controls", testing::FileWithEquips({marker, spec}).Data()));
+  fields.name = "布\"衣\\" + controls + "é€";
+  fields.subtitle = controls + "\"\\";
+  EXPECT_TRUE(ExpectShowObjectsAsNlohmann("controls", testing::FileWithEquips({marker, fields}).Data()));
 }
 
 }  // namespace

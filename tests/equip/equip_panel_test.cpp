@@ -64,9 +64,9 @@ struct Rendered {
 
 // A file with the addon list, list 3 (record 7 named 武器), the equipment list
 // holding this one record and, unless told otherwise, the pool list.
-Rendered FileOf(EquipSpec spec, bool withPools = true) {
-  spec.name = std::string(sample::kEquipMarker);
-  sample::FileBuilder file = FileWithEquips({spec}, Addons(), {sample::NamedRecord(7, "武器")});
+Rendered FileOf(EquipSpec fields, bool withPools = true) {
+  fields.name = std::string(sample::kEquipMarker);
+  sample::FileBuilder file = FileWithEquips({fields}, Addons(), {sample::NamedRecord(7, "武器")});
   if (withPools) file.List(sample::kMainAttrPoolRecordSize, Pools());
   Rendered r{DataOf(file), 0};
   r.recordPos = data::LocateEquipList(r.data).pos + data::kListHeaderBytes;
@@ -79,9 +79,9 @@ Lines ToUtf8(const app::PanelLines& lines) {
   return out;
 }
 
-Lines Render(const EquipSpec& spec, std::string_view refine = "0",
+Lines Render(const EquipSpec& fields, std::string_view refine = "0",
              std::string_view listedName = "名字", bool withPools = true) {
-  Rendered r = FileOf(spec, withPools);
+  Rendered r = FileOf(fields, withPools);
   return ToUtf8(RenderEquipPanel(r.data, r.recordPos, G(listedName), G(refine)));
 }
 
@@ -98,9 +98,9 @@ struct BodyCase {
 
 void ExpectBodies(const std::vector<BodyCase>& cases) {
   for (const BodyCase& c : cases) {
-    EquipSpec spec;
-    c.set(spec);
-    EXPECT_EQ(Body(Render(spec)), c.body) << c.what;
+    EquipSpec fields;
+    c.set(fields);
+    EXPECT_EQ(Body(Render(fields)), c.body) << c.what;
   }
 }
 
@@ -167,9 +167,9 @@ TEST(EquipPanel, MainAttributeLines) {
 }
 
 TEST(EquipPanel, NoPoolListLeavesOutTheSuffix) {
-  EquipSpec spec;
-  spec.defence = 20; spec.mainAttrKind = 4; spec.mainAttrPoolId = 1;
-  EXPECT_EQ(Body(Render(spec, "0", "名字", false)), (Lines{W("防御 +20"), kLevel0}));
+  EquipSpec fields;
+  fields.defence = 20; fields.mainAttrKind = 4; fields.mainAttrPoolId = 1;
+  EXPECT_EQ(Body(Render(fields, "0", "名字", false)), (Lines{W("防御 +20"), kLevel0}));
 }
 
 TEST(EquipPanel, AttackRangeIsTruncated) {
@@ -185,9 +185,9 @@ TEST(EquipPanel, AttackRangeIsTruncated) {
       {std::nanf(""), {W("攻击距离 nan"), kLevel0}},
   };
   for (const auto& [range, body] : cases) {
-    EquipSpec spec;
-    spec.attackRange = range;
-    EXPECT_EQ(Body(Render(spec)), body) << range;
+    EquipSpec fields;
+    fields.attackRange = range;
+    EXPECT_EQ(Body(Render(fields)), body) << range;
   }
 }
 
@@ -231,9 +231,9 @@ TEST(EquipPanel, SecondaryAndRestrictionLines) {
 }
 
 TEST(EquipPanel, AddonLinesInSlotOrder) {
-  EquipSpec spec;
-  spec.addonIds = {102, 0, 101, -3, 999};
-  EXPECT_EQ(Body(Render(spec)),
+  EquipSpec fields;
+  fields.addonIds = {102, 0, 101, -3, 999};
+  EXPECT_EQ(Body(Render(fields)),
             (Lines{kLevel0, {kBlack, "生命增加 7"}, {kBlack, "生命增加 5"}, {kBlack, ""}}));
 }
 
@@ -252,14 +252,14 @@ TEST(EquipPanel, PriceInGoldSilverCopper) {
       {kMaxInt, "价格 214748金36银47铜"},
   };
   for (const auto& [price, text] : cases) {
-    EquipSpec spec;
-    spec.price = price;
-    EXPECT_EQ(Body(Render(spec)), (Lines{kLevel0, W(text)})) << price;
+    EquipSpec fields;
+    fields.price = price;
+    EXPECT_EQ(Body(Render(fields)), (Lines{kLevel0, W(text)})) << price;
   }
   for (std::int32_t price : {0, -5, kMinInt}) {
-    EquipSpec spec;
-    spec.price = price;
-    EXPECT_EQ(Body(Render(spec)), Lines{kLevel0}) << price;
+    EquipSpec fields;
+    fields.price = price;
+    EXPECT_EQ(Body(Render(fields)), Lines{kLevel0}) << price;
   }
 }
 
@@ -301,51 +301,51 @@ TEST(EquipPanel, NameLineWithRefineLevelAndBand) {
       {"^00ff00", 0, "0", {kGreen, ""}},
   };
   for (const NameCase& c : cases) {
-    EquipSpec spec;
-    spec.refinable = c.refinable;
-    EXPECT_EQ(Render(spec, c.refine, c.listed).front(), c.name) << c.listed << " " << c.refine;
+    EquipSpec fields;
+    fields.refinable = c.refinable;
+    EXPECT_EQ(Render(fields, c.refine, c.listed).front(), c.name) << c.listed << " " << c.refine;
   }
 }
 
 TEST(EquipPanel, RefineBonusOfTheLevel) {
-  EquipSpec spec;
-  spec.hp = 100; spec.mp = 100; spec.mainAttrKind = 8;
-  for (int level = 1; level <= 20; ++level) spec.refineBonus[level - 1] = 1000 + level;
+  EquipSpec fields;
+  fields.hp = 100; fields.mp = 100; fields.mainAttrKind = 8;
+  for (int level = 1; level <= 20; ++level) fields.refineBonus[level - 1] = 1000 + level;
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"0", "生命值 +100"},  {"1", "生命值 +1101"}, {"05", "生命值 +1105"}, {"20", "生命值 +1120"},
       {"21", "生命值 +100"}, {"-1", "生命值 +100"}, {"abc", "生命值 +100"},
   };
   for (std::int32_t refinable : {0, 1}) {  // the bonus does not depend on Refinable
-    spec.refinable = refinable;
+    fields.refinable = refinable;
     for (const auto& [refine, hp] : cases) {
-      EXPECT_EQ(Body(Render(spec, refine)), (Lines{W(hp), W("真气值 +100"), kLevel0}))
+      EXPECT_EQ(Body(Render(fields, refine)), (Lines{W(hp), W("真气值 +100"), kLevel0}))
           << refine << " refinable " << refinable;
     }
   }
 }
 
 TEST(EquipPanel, RefinedAttackAndDefenceWithRange) {
-  EquipSpec spec;
-  spec.attackMin = 10; spec.attackMax = 20; spec.defence = 30; spec.mainAttrPoolId = 1;
-  spec.refineBonus[2] = 5;  // level 3
-  spec.mainAttrKind = 1;
-  EXPECT_EQ(Body(Render(spec, "3")),
+  EquipSpec fields;
+  fields.attackMin = 10; fields.attackMax = 20; fields.defence = 30; fields.mainAttrPoolId = 1;
+  fields.refineBonus[2] = 5;  // level 3
+  fields.mainAttrKind = 1;
+  EXPECT_EQ(Body(Render(fields, "3")),
             (Lines{W("攻击 15-25 [洗后小攻:25-65 大攻:45-105]"), W("防御 +30"), kLevel0}));
-  spec.mainAttrKind = 4;
-  EXPECT_EQ(Body(Render(spec, "3")),
+  fields.mainAttrKind = 4;
+  EXPECT_EQ(Body(Render(fields, "3")),
             (Lines{W("攻击 10-20"), W("防御 +35       【洗后主属性增加范围：45-85】"), kLevel0}));
 }
 
 TEST(EquipPanel, SumsAreExactBeyondInt32) {
-  EquipSpec spec;
-  spec.hp = kMaxInt; spec.attackMin = kMaxInt; spec.attackMax = kMaxInt; spec.mainAttrPoolId = 3;
-  spec.refineBonus[0] = kMaxInt;
-  spec.mainAttrKind = 8;
-  EXPECT_EQ(Body(Render(spec, "1")).front(),
+  EquipSpec fields;
+  fields.hp = kMaxInt; fields.attackMin = kMaxInt; fields.attackMax = kMaxInt; fields.mainAttrPoolId = 3;
+  fields.refineBonus[0] = kMaxInt;
+  fields.mainAttrKind = 8;
+  EXPECT_EQ(Body(Render(fields, "1")).front(),
             W("生命值 +4294967294       [洗后主属性增加范围：6442450941-6442450941]"));
-  spec.mainAttrKind = 1;
+  fields.mainAttrKind = 1;
   EXPECT_EQ(
-      Body(Render(spec, "1"))[1],
+      Body(Render(fields, "1"))[1],
       W("攻击 4294967294-4294967294 [洗后小攻:6442450941-6442450941 大攻:6442450941-6442450941]"));
   // Wrapped to int32 these sums would turn positive and show a line.
   EquipSpec low;
@@ -361,13 +361,13 @@ TEST(EquipPanel, NameListAndSubtitleLines) {
       {"", {}},
   };
   for (const auto& [subtitle, lines] : subtitles) {
-    EquipSpec spec;
-    spec.subtitle = subtitle;
-    spec.list3Id = 7;
+    EquipSpec fields;
+    fields.subtitle = subtitle;
+    fields.list3Id = 7;
     Lines expected = {W("名字"), W("武器")};
     expected.insert(expected.end(), lines.begin(), lines.end());
     expected.push_back(kLevel0);
-    EXPECT_EQ(Render(spec), expected) << subtitle;
+    EXPECT_EQ(Render(fields), expected) << subtitle;
   }
   EquipSpec unknownList3;
   unknownList3.list3Id = 8;
@@ -417,9 +417,9 @@ TEST(EquipPanel, RecordBeyondTheDataReadsAsZeros) {
 }
 
 TEST(EquipPanel, RecordCutByTheEndReadsItsMissingFieldsAsZero) {
-  EquipSpec spec;
-  spec.levelReq = 30; spec.price = 500;  // the price lies past the cut
-  Rendered whole = FileOf(spec, false);
+  EquipSpec fields;
+  fields.levelReq = 30; fields.price = 500;  // the price lies past the cut
+  Rendered whole = FileOf(fields, false);
   std::string bytes(whole.data.Bytes().substr(
       0, static_cast<size_t>(whole.recordPos) + data::equip_field::kPrice));
   EXPECT_EQ(ToUtf8(RenderEquipPanel(DataOf(bytes), whole.recordPos, G("名字"), G("0"))),

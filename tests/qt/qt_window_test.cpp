@@ -77,10 +77,10 @@ class RecordingEvents final : public ui::Events {
 };
 
 sample::EquipSpec Item(std::int32_t id, const char* name) {
-  sample::EquipSpec spec;
-  spec.id = id;
-  spec.name = name;
-  return spec;
+  sample::EquipSpec fields;
+  fields.id = id;
+  fields.name = name;
+  return fields;
 }
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }

@@ -17,11 +17,11 @@ using velkarin::testing::U;
 
 // An equipment item with an ID, a name and a washable-attribute pool.
 inline sample::EquipSpec Item(std::int32_t id, std::string name = "", std::int32_t washPoolId = 0) {
-  sample::EquipSpec spec;
-  spec.id = id;
-  spec.name = name.empty() ? "物品" + std::to_string(id) : std::move(name);
-  spec.washPoolId = washPoolId;
-  return spec;
+  sample::EquipSpec fields;
+  fields.id = id;
+  fields.name = name.empty() ? "物品" + std::to_string(id) : std::move(name);
+  fields.washPoolId = washPoolId;
+  return fields;
 }
 
 // The first equipment record is named by the list's marker, as in every file.
@@ -39,13 +39,13 @@ inline sample::Record Pool(std::int32_t id, std::array<float, 6> counts,
 
 inline sample::Record Set(const std::string& name, std::vector<std::int32_t> members,
                           std::vector<std::int32_t> bonuses = {}, std::int32_t memberCount = -1) {
-  sample::SetSpec spec;
-  spec.id = 1;
-  spec.name = name;
-  spec.members = std::move(members);
-  spec.bonusAddonIds = std::move(bonuses);
-  spec.memberCount = memberCount;
-  return sample::SetRecord(spec);
+  sample::SetSpec fields;
+  fields.id = 1;
+  fields.name = name;
+  fields.members = std::move(members);
+  fields.bonusAddonIds = std::move(bonuses);
+  fields.memberCount = memberCount;
+  return sample::SetRecord(fields);
 }
 inline sample::Record MarkerSet(std::vector<std::int32_t> members = {}) {
   return Set(std::string(sample::kSetMarker), std::move(members));

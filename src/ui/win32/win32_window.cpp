@@ -108,10 +108,10 @@ HFONT MakeFont(int pixels, std::string_view faceUtf8) {
                      DEFAULT_PITCH | FF_DONTCARE, WideFromUtf8(faceUtf8).c_str());
 }
 
-HWND MakeControl(const ControlSpec& spec, HWND parent, HINSTANCE instance, HFONT font) {
-  HWND hwnd = CreateWindowExW(spec.exStyle, spec.className, WideFromUtf8(spec.text).c_str(), spec.style,
-                              spec.x, spec.y, spec.width, spec.height, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance,
+HWND MakeControl(const ControlSpec& control, HWND parent, HINSTANCE instance, HFONT font) {
+  HWND hwnd = CreateWindowExW(control.exStyle, control.className, WideFromUtf8(control.text).c_str(), control.style,
+                              control.x, control.y, control.width, control.height, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
                               nullptr);
   if (hwnd) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return hwnd;
@@ -231,10 +231,10 @@ bool Win32Window::Create(Events& events) {
 
 void Win32Window::CreateMenus() {
   HMENU bar = CreateMenu();
-  for (const MenuSpec& spec : kMenus) {
+  for (const MenuSpec& entry : kMenus) {
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(spec.id), WideFromUtf8(spec.item).c_str());
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), WideFromUtf8(spec.menu).c_str());
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(entry.id), WideFromUtf8(entry.item).c_str());
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), WideFromUtf8(entry.menu).c_str());
   }
   SetMenu(main_, bar);
 }
@@ -242,13 +242,13 @@ void Win32Window::CreateMenus() {
 void Win32Window::CreateControls() {
   controlFont_ = MakeFont(kControlFontPixels, "宋体");
   tabFont_ = MakeFont(kTabFontPixels, "SimSun");
-  for (const ControlSpec& spec : kMainControls) {
-    HWND hwnd = MakeControl(spec, main_, instance_, spec.id == kTabsId ? tabFont_ : controlFont_);
-    if (spec.id == kListId) list_ = hwnd;
-    if (spec.id == kTabsId) tabs_ = hwnd;
-    if (spec.id == kSearchEditId) searchEdit_ = hwnd;
-    if (spec.id == kRefineEditId) refineEdit_ = hwnd;
-    if (spec.id == kSpinnerId) spinner_ = hwnd;
+  for (const ControlSpec& control : kMainControls) {
+    HWND hwnd = MakeControl(control, main_, instance_, control.id == kTabsId ? tabFont_ : controlFont_);
+    if (control.id == kListId) list_ = hwnd;
+    if (control.id == kTabsId) tabs_ = hwnd;
+    if (control.id == kSearchEditId) searchEdit_ = hwnd;
+    if (control.id == kRefineEditId) refineEdit_ = hwnd;
+    if (control.id == kSpinnerId) spinner_ = hwnd;
   }
   for (size_t i = 0; i < panels_.size(); ++i) {
     panels_[i] = MakeControl(kPanels[i], tabs_, instance_, controlFont_);
