@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 
+#include "addon/addon.h"
 #include "data/codepage.h"
 #include "data/equip_record.h"
 
@@ -94,8 +95,9 @@ std::array<char, 4> FloatParam(float value) { return IntParam(std::bit_cast<std:
 
 Record AddonRecord(const AddonSpec& fields) {
   Record r(kAddonRecordSize);
-  r.Int32(0, fields.id).Int32(68, fields.type);
-  r.Bytes(76, std::string_view(fields.param1.data(), 4)).Bytes(80, std::string_view(fields.param2.data(), 4));
+  r.Int32(0, fields.id).Int32(addon::kAddonTypeOffset, fields.type);
+  r.Bytes(addon::kAddonParam1Offset, std::string_view(fields.param1.data(), 4));
+  r.Bytes(addon::kAddonParam2Offset, std::string_view(fields.param2.data(), 4));
   return r;
 }
 
